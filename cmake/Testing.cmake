@@ -1,0 +1,34 @@
+# Test helpers shared by the test folders.
+#
+# Natively, tests are GoogleTest programs run by ctest. In the Windows build,
+# Windows programs run under Wine with a private prefix inside the build folder;
+# wine_test() wraps a command line in scripts/wine-run.sh, which creates the
+# prefix once and starts a virtual X server when a test asks for one.
+
+if(NOT WIN32)
+  find_package(GTest REQUIRED)
+  include(GoogleTest)
+endif()
+
+set(LINEFIX_WINE_RUN ${CMAKE_SOURCE_DIR}/scripts/wine-run.sh)
+set(LINEFIX_WINEPREFIX ${CMAKE_BINARY_DIR}/wineprefix)
+
+# add_native_test(NAME src... LIBS lib...)
+function(add_native_test name)
+  cmake_parse_arguments(T "" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${T_SOURCES})
+  target_link_libraries(${name} PRIVATE GTest::gtest GTest::gtest_main ${T_LIBS})
+  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60)
+endfunction()
+
+# wine_test(NAME COMMAND exe args... [DISPLAY])
+function(wine_test name)
+  cmake_parse_arguments(T "DISPLAY" "" "COMMAND" ${ARGN})
+  set(display "")
+  if(T_DISPLAY)
+    set(display "--display")
+  endif()
+  add_test(NAME ${name}
+    COMMAND ${LINEFIX_WINE_RUN} --prefix ${LINEFIX_WINEPREFIX} ${display} -- ${T_COMMAND})
+  set_tests_properties(${name} PROPERTIES RESOURCE_LOCK wine TIMEOUT 600)
+endfunction()

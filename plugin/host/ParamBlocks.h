@@ -1,0 +1,52 @@
+// The two blocks the host keeps for us between calls: Parameters in the
+// filter record's parameters handle and PluginData in the data slot.
+#pragma once
+
+#include "HostInterface.h"
+
+struct Parameters {
+    int32 wireAreaWidth;
+};
+
+// View state of the preview, kept in PluginData so that it lives in the
+// host-kept block.
+struct PreviewView {
+    BufferID bufferID;
+    uint8* pixels;
+    VRect proxyRect;
+    double scale;
+    int32 proxyWidth;
+    int32 proxyHeight;
+    int32 planeSize;
+    double fitScale;
+};
+
+struct PluginData {
+    uint8 showDialog;
+    int32 startV;
+    int32 startH;
+    int32 endV;
+    int32 endH;
+    int32 pointCount;
+    PreviewView view;
+};
+
+constexpr int32 kDefaultWireAreaWidth = 50;
+constexpr int32 kMinWireAreaWidth = 5;
+constexpr int32 kMaxWireAreaWidth = 200;
+constexpr DescriptorKeyID keyWireAreaWidth = FourCC("wawi");
+constexpr const char* kPluginUniqueString = "d9543b0c-1981-11d4-97bc-00b0d0204936";
+
+// The point fields sit at the same offsets on every target, so a host can
+// write them into the block it keeps.
+static_assert(sizeof(Parameters) == 4);
+static_assert(offsetof(PluginData, startV) == 4 && offsetof(PluginData, startH) == 8 &&
+              offsetof(PluginData, endV) == 12 && offsetof(PluginData, endH) == 16 &&
+              offsetof(PluginData, pointCount) == 20 && offsetof(PluginData, view) == 24);
+#if defined(_WIN32) && !defined(_WIN64)
+static_assert(offsetof(PluginData, view) + offsetof(PreviewView, proxyRect) == 32);
+static_assert(offsetof(PluginData, view) + offsetof(PreviewView, scale) == 48);
+static_assert(offsetof(PluginData, view) + offsetof(PreviewView, planeSize) == 64);
+static_assert(offsetof(PluginData, view) + offsetof(PreviewView, fitScale) == 72);
+static_assert(sizeof(PluginData) == 80);
+#endif
