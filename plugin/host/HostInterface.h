@@ -131,7 +131,7 @@ struct WriteDescriptorProcs {
     OpenWriteDescriptorProc openWriteDescriptorProc;
     CloseWriteDescriptorProc closeWriteDescriptorProc;
     PutIntegerProc putIntegerProc;
-    GenericProc others[14];  // putFloat .. putScopedObject
+    GenericProc others[13];  // putFloat .. putScopedObject
 };
 
 using OpenReadDescriptorProc = PIReadDescriptor(PI_CDECL*)(PIDescriptorHandle, DescriptorKeyID* keys);
