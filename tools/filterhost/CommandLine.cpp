@@ -1,0 +1,129 @@
+#include "CommandLine.h"
+
+#include <cctype>
+#include <cerrno>
+#include <cstdlib>
+#include <sstream>
+
+#include "HostError.h"
+#include "ParamBlocks.h"
+
+namespace {
+
+const char kUsage[] =
+    "Usage: filterhost [options] IN OUT\n"
+    "Runs the Linefix filter plug-in on the image IN and writes the result to OUT.\n"
+    "\n"
+    "Options:\n"
+    "  --plugin PATH          plug-in to load (default: the one next to filterhost)\n"
+    "  --points V1,H1,V2,H2   the wire's two end points as row,column pairs\n"
+    "                         (required unless --replay)\n"
+    "  --width N              width of the wire area in pixels, 5..200\n"
+    "                         (default: the plug-in's remembered width)\n"
+    "  --session FILE         save the filter's state in FILE after a successful run\n"
+    "  --replay               repeat the run saved in --session FILE; takes no\n"
+    "                         --points or --width\n"
+    "  --registry FILE        descriptor registry (default: .filterhost-registry\n"
+    "                         in the home folder)\n"
+    "  --help                 show this help\n"
+    "\n"
+    "IN: 8-bit grey or RGB PNG, JPEG, BMP or TGA. OUT's format follows its extension\n"
+    "(.png, .jpg, .jpeg, .bmp, .tga). IN is never changed; OUT is written only on success.\n";
+
+int32_t ParseInt(const std::string& text, const std::string& option) {
+    errno = 0;
+    char* end = nullptr;
+    long long v = text.empty() ? 0 : std::strtoll(text.c_str(), &end, 10);
+    if (text.empty() || *end != '\0' || errno == ERANGE || v < INT32_MIN || v > INT32_MAX ||
+        !(std::isdigit(static_cast<unsigned char>(text[0])) || text[0] == '-'))
+        throw HostError(option + ": '" + text + "' is not a whole number");
+    return int32_t(v);
+}
+
+WirePoints ParsePoints(const std::string& text) {
+    std::vector<int32_t> values;
+    std::stringstream in(text);
+    for (std::string part; std::getline(in, part, ',');) values.push_back(ParseInt(part, "--points"));
+    if (values.size() != 4 || text.back() == ',')
+        throw HostError("--points needs four numbers: startV,startH,endV,endH");
+    for (int32_t v : values)
+        if (v < 0) throw HostError("--points: coordinates cannot be negative");
+    return {values[0], values[1], values[2], values[3]};
+}
+
+int32_t ParseWidth(const std::string& text) {
+    int32_t width = ParseInt(text, "--width");
+    if (width < kMinWireAreaWidth || width > kMaxWireAreaWidth)
+        throw HostError("--width must be between " + std::to_string(kMinWireAreaWidth) + " and " +
+                        std::to_string(kMaxWireAreaWidth));
+    return width;
+}
+
+template <class T>
+void SetOnce(std::optional<T>& slot, T value, const std::string& option) {
+    if (slot) throw HostError(option + " is given twice");
+    slot = std::move(value);
+}
+
+class Parser {
+public:
+    explicit Parser(const std::vector<std::string>& args) : args_(args) {}
+
+    CommandLine parse() {
+        std::vector<std::string> positional;
+        bool optionsEnded = false;
+        while (i_ < args_.size()) {
+            const std::string& arg = args_[i_++];
+            if (optionsEnded || arg.size() < 2 || arg[0] != '-') positional.push_back(arg);
+            else if (arg == "--") optionsEnded = true;
+            else option(arg);
+        }
+        if (line_.help) return line_;
+        if (positional.size() != 2)
+            throw HostError(positional.size() < 2 ? "missing IN or OUT (see --help)" : "too many arguments (see --help)");
+        line_.input = positional[0];
+        line_.output = positional[1];
+        checkCombination();
+        return line_;
+    }
+
+private:
+    void option(const std::string& arg) {
+        std::string name = arg, value;
+        bool inlineValue = false;
+        if (size_t eq = arg.find('='); eq != std::string::npos) {
+            name = arg.substr(0, eq), value = arg.substr(eq + 1), inlineValue = true;
+        }
+        auto takeValue = [&]() {
+            if (inlineValue) return value;
+            if (i_ >= args_.size()) throw HostError(name + " needs a value");
+            return args_[i_++];
+        };
+        if (name == "--help") line_.help = true;
+        else if (name == "--replay") line_.replay = true;
+        else if (name == "--plugin") SetOnce(line_.plugin, takeValue(), name);
+        else if (name == "--points") SetOnce(line_.points, ParsePoints(takeValue()), name);
+        else if (name == "--width") SetOnce(line_.width, ParseWidth(takeValue()), name);
+        else if (name == "--session") SetOnce(line_.session, takeValue(), name);
+        else if (name == "--registry") SetOnce(line_.registry, takeValue(), name);
+        else throw HostError("unknown option " + name + " (see --help)");
+        if (inlineValue && (name == "--help" || name == "--replay")) throw HostError(name + " takes no value");
+    }
+
+    void checkCombination() const {
+        if (line_.replay && !line_.session) throw HostError("--replay needs --session FILE");
+        if (line_.replay && (line_.points || line_.width))
+            throw HostError("--replay repeats the saved run; it takes no --points or --width");
+        if (!line_.replay && !line_.points) throw HostError("--points is required (see --help)");
+    }
+
+    const std::vector<std::string>& args_;
+    size_t i_ = 0;
+    CommandLine line_;
+};
+
+}  // namespace
+
+CommandLine ParseCommandLine(const std::vector<std::string>& args) { return Parser(args).parse(); }
+
+const char* UsageText() { return kUsage; }

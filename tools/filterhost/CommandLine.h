@@ -1,0 +1,25 @@
+// The command line of filterhost.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "Host.h"
+
+struct CommandLine {
+    bool help = false;
+    std::optional<std::string> plugin;
+    std::optional<WirePoints> points;
+    std::optional<int32_t> width;
+    bool replay = false;
+    std::optional<std::string> session;
+    std::optional<std::string> registry;
+    std::string input;
+    std::string output;
+};
+
+// Throws HostError with a one-line reason for a bad command line.
+CommandLine ParseCommandLine(const std::vector<std::string>& args);
+
+const char* UsageText();
