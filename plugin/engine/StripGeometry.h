@@ -1,0 +1,27 @@
+// The wire strip: a straightened copy of the image between the two points.
+// Strip row i runs along the wire from the upper point, column j across it
+// with the centre line at stripWidth / 2.
+#pragma once
+
+#include "ParamBlocks.h"
+#include "WireJob.h"
+
+// Orders the points top-first and derives the strip's size, step and origin,
+// the area and the progress total. A zero strip length leaves the rest unset.
+void SetupGeometry(WireJob& job, const PluginData& data, int32 wireAreaWidth, const VRect& area,
+                   int32 planes);
+
+ImagePoint StripToImage(const WireJob& job, int32 i, int32 j);
+
+// The transpose of StripToImage; the exact inverse only for a unit step.
+StripPoint ImageToStrip(const WireJob& job, double x, double y);
+
+// The strip cell under image position (x, y), truncated; false outside the strip.
+bool StripCellAt(const WireJob& job, double x, double y, int32& row, int32& column);
+
+// The wire rectangle's corners in the order C0, C3, C2, C1 (a cycle).
+void WireRectangle(const WireJob& job, ImagePoint corners[4]);
+
+// Nearest-pixel resampling of one plane into the strip. Cells whose position
+// stays outside the area after folding keep their previous content.
+void SampleStrip(WireJob& job, const PlaneBlock& block);
