@@ -23,7 +23,8 @@ private:
 class ByteReader {
 public:
     ByteReader(const uint8_t* data, size_t size, std::string what);
-    explicit ByteReader(const Bytes& bytes, std::string what);
+    ByteReader(const Bytes& bytes, std::string what);
+    ByteReader(Bytes&&, std::string) = delete;  // would read a temporary
 
     uint8_t u8();
     uint16_t u16();

@@ -156,7 +156,7 @@ std::optional<Bytes> Host::parameters() const {
     return handles_.contents(record_.parameters);
 }
 
-void Host::setParameters(const Bytes& contents) { replaceHandle(record_.parameters, contents); }
+void Host::setParameters(const Bytes& contents) { record_.parameters = replaceHandle(record_.parameters, contents); }
 
 std::optional<Bytes> Host::data() const {
     Handle h = dataHandle();
@@ -165,13 +165,11 @@ std::optional<Bytes> Host::data() const {
 }
 
 void Host::setData(const Bytes& contents) {
-    Handle h = dataHandle();
-    replaceHandle(h, contents);
-    dataSlot_ = reinterpret_cast<intptr_t>(h);
+    dataSlot_ = reinterpret_cast<intptr_t>(replaceHandle(dataHandle(), contents));
 }
 
 void Host::setScript(const Descriptor& descriptor, int16_t playInfo) {
-    replaceHandle(descriptorParameters_.descriptor, descriptor.serialize());
+    descriptorParameters_.descriptor = replaceHandle(descriptorParameters_.descriptor, descriptor.serialize());
     descriptorParameters_.playInfo = playInfo;
     descriptorParameters_.recordInfo = plugInDialogOptional;
 }
@@ -190,8 +188,10 @@ int16_t Host::recordInfo() const { return descriptorParameters_.recordInfo; }
 
 Handle Host::dataHandle() const { return reinterpret_cast<Handle>(dataSlot_); }
 
-void Host::replaceHandle(Handle& slot, const Bytes& contents) {
-    handles_.dispose(slot);
-    slot = handles_.createWith(contents);
-    if (!slot) throw HostError("cannot keep a block of " + std::to_string(contents.size()) + " bytes");
+// The record's fields are packed, so handles are passed by value, not by reference.
+Handle Host::replaceHandle(Handle old, const Bytes& contents) {
+    handles_.dispose(old);
+    Handle h = handles_.createWith(contents);
+    if (!h) throw HostError("cannot keep a block of " + std::to_string(contents.size()) + " bytes");
+    return h;
 }

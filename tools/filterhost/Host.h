@@ -99,7 +99,7 @@ private:
     class Activation;
     Outcome continueLoop(PluginMainProc plugin);
     Handle dataHandle() const;
-    void replaceHandle(Handle& slot, const Bytes& contents);
+    Handle replaceHandle(Handle old, const Bytes& contents);
     void storeFirstRun(const FirstRun& settings);
 
     HostOptions options_;

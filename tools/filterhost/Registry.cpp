@@ -24,7 +24,8 @@ Registry::Registry(fs::path file) : file_(std::move(file)) {
     std::error_code ec;
     if (file_.empty() || !fs::exists(file_, ec)) return;
     std::string what = "registry file '" + platform::PathToUtf8(file_) + "'";
-    ByteReader r(Unseal(kMagic, ReadFile(file_, kMaxFileSize), what), what);
+    Bytes payload = Unseal(kMagic, ReadFile(file_, kMaxFileSize), what);
+    ByteReader r(payload, what);
     for (uint32_t count = r.u32(); count > 0; --count) {
         std::string key = BytesToString(r.blob(kMaxKeyBytes));
         entries_[key] = {Descriptor::Parse(r.blob(kMaxFileSize)), true};
