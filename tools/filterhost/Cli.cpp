@@ -1,6 +1,8 @@
 #include "Cli.h"
 
+#include <algorithm>
 #include <map>
+#include <memory>
 #include <system_error>
 
 #include "CommandLine.h"

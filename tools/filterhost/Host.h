@@ -4,8 +4,6 @@
 #pragma once
 
 #include <filesystem>
-#include <functional>
-#include <memory>
 #include <optional>
 
 #include "ActionDescriptors.h"
@@ -19,7 +17,7 @@
 #include "RegistrySuite.h"
 
 struct HostFaults {
-    int32_t failHandleAt = 0;      // k-th handle creation fails
+    int32_t failHandleAt = 0;      // the plug-in's k-th newProc call fails
     int32_t failBufferAt = 0;      // k-th buffer allocation fails
     AdvanceFault advance;          // k-th advanceState returns a code
     int32_t cancelAt = 0;          // abortProc answers true from its k-th call on

@@ -50,7 +50,8 @@ std::string EntryNameFromPipl(HMODULE module, const fs::path& path) {
 #ifdef _WIN32
 
 PluginLoader::PluginLoader(const fs::path& path) {
-    HMODULE module = LoadLibraryW(path.c_str());
+    // An absolute name, so that a bare file name is not looked up on the DLL search path.
+    HMODULE module = LoadLibraryW(fs::absolute(path).c_str());
     if (!module) Fail(path, WindowsError());
     module_ = module;
     try {
@@ -71,9 +72,8 @@ const char* PluginLoader::DefaultFileName() { return "Linefix.8bf"; }
 #else
 
 PluginLoader::PluginLoader(const fs::path& path) {
-    // A name without a folder would be searched on the library path instead.
-    fs::path explicitPath = path.has_parent_path() ? path : fs::path(".") / path;
-    module_ = dlopen(explicitPath.c_str(), RTLD_NOW | RTLD_LOCAL);
+    // An absolute name, so that a bare file name is not looked up on the library path.
+    module_ = dlopen(fs::absolute(path).c_str(), RTLD_NOW | RTLD_LOCAL);
     if (!module_) Fail(path, dlerror());
     void* symbol = dlsym(module_, "PluginMain");
     if (!symbol) {
