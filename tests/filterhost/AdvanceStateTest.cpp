@@ -185,12 +185,15 @@ TEST(AdvanceState, InjectedErrorComesFromTheChosenCallOnly) {
     Host host(PatternImage(kW, kH, 1), options);
     AskInput(host.record(), R16(0, 0, 1, 1), 0, 0);
     OSErr codes[3];
+    void* data[3];
     InsidePluginCall(host, [&](FilterRecord& rec) {
-        for (OSErr& code : codes) code = rec.advanceState();
+        for (int i = 0; i < 3; ++i) codes[i] = rec.advanceState(), data[i] = rec.inData;
     });
     EXPECT_EQ(codes[0], noErr);
     EXPECT_EQ(codes[1], -4242);
+    EXPECT_EQ(data[1], nullptr) << "a failed request leaves no stale block";
     EXPECT_EQ(codes[2], noErr);
+    EXPECT_NE(data[2], nullptr);
 }
 
 }  // namespace

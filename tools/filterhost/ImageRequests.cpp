@@ -27,18 +27,24 @@ ImageRequests::ImageRequests(FilterRecord& record, const ImagePlanes& input, Ima
 AdvanceStateProc ImageRequests::proc() const { return AdvanceStateProcImpl; }
 
 OSErr ImageRequests::advance() {
+    if (++calls_ != fault_.at) return serve();
     flush();
-    if (++calls_ == fault_.at) return fault_.code;
-    return serve();
+    clearData();
+    return fault_.code;
 }
 
 OSErr ImageRequests::serve() {
     flush();
-    record_.inData = record_.outData = record_.maskData = nullptr;
-    record_.inRowBytes = record_.outRowBytes = record_.maskRowBytes = 0;
+    clearData();
     record_.depth = output_.depth();
     OSErr err = serveInput();
     return err ? err : serveOutput();
+}
+
+// No block from an earlier request stays visible after a new one.
+void ImageRequests::clearData() {
+    record_.inData = record_.outData = record_.maskData = nullptr;
+    record_.inRowBytes = record_.outRowBytes = record_.maskRowBytes = 0;
 }
 
 bool ImageRequests::wantsData() const {

@@ -46,6 +46,7 @@ private:
         Bytes bytes;
     };
 
+    void clearData();
     OSErr serveInput();
     OSErr serveOutput();
     OSErr shape(const VRect& r, int32_t lo, int32_t hi, Block& block) const;
