@@ -1,0 +1,38 @@
+#include "MarkingGeometry.h"
+
+#include <cmath>
+
+#include "Numeric.h"
+#include "PreviewState.h"
+
+ScreenRect PointMarkerBox(const ScreenRect& image) {
+    const double s = View().scale;
+    const double cx = gData->startH / s + image.left;
+    const double cy = gData->startV / s + image.top;
+    const int32 r = TruncateToInt((gParams->wireAreaWidth / s + 1) * 0.5);
+    return {TruncateToInt(cx - r), TruncateToInt(cy - r), TruncateToInt(cx + r), TruncateToInt(cy + r)};
+}
+
+WireOutline GetWireOutline(const ScreenRect& image) {
+    const PluginData& data = *gData;
+    const double k = 1.0 / View().scale;
+    const double width = gParams->wireAreaWidth * k;
+    const double dx = (double(data.endH) - data.startH) * k;
+    const double dy = (double(data.endV) - data.startV) * k;
+    const double length = std::sqrt(dx * dx + dy * dy);
+    const double ux = length > 0 ? dx / length : 1.0;
+    const double uy = length > 0 ? dy / length : 0.0;
+
+    // The normal of the segment, as long as the width; the outline starts
+    // half of it beside the start point.
+    const int32 p = TruncateToInt(-uy * width);
+    const int32 q = TruncateToInt(ux * width);
+    const int32 x0 = TruncateToInt(data.startH * k + p / 2 + image.left);
+    const int32 y0 = TruncateToInt(data.startV * k + q / 2 + image.top);
+    const int32 along = TruncateToInt(length * ux);
+    const int32 down = TruncateToInt(length * uy);
+    const ScreenPoint first{x0, y0};
+    const ScreenPoint side{Saturate(int64(x0) - p), Saturate(int64(y0) - q)};
+    return {first, side, ScreenPoint{Saturate(int64(side.x) + along), Saturate(int64(side.y) + down)},
+            ScreenPoint{Saturate(int64(x0) + along), Saturate(int64(y0) + down)}, first};
+}

@@ -1,0 +1,18 @@
+// Where the marking lies on the preview: a circle around the first point
+// while only it is set, the outline of the wire area once both are.
+#pragma once
+
+#include <array>
+
+#include "ScreenRect.h"
+
+// Bounding box of the circle around the start point, whose diameter is the
+// wire area width on the screen.
+ScreenRect PointMarkerBox(const ScreenRect& image);
+
+// The closed outline of the wire area: a rectangle along the segment from the
+// start to the end point, as wide as the wire area on the screen; the fifth
+// point repeats the first. When the two points coincide the segment is taken
+// as horizontal, so the outline shrinks to a bar across the point.
+using WireOutline = std::array<ScreenPoint, 5>;
+WireOutline GetWireOutline(const ScreenRect& image);
