@@ -1,0 +1,15 @@
+#!/usr/bin/env bash
+# Configures and builds both builds: build/ (native, with the unit tests) and
+# build-win32/ (the Windows deliverables, cross-compiled for i686).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+root=$PWD
+jobs=$(nproc)
+
+cmake -S . -B build-win32 -G Ninja -DCMAKE_BUILD_TYPE=Release \
+  -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-mingw-i686.cmake" \
+  -DLINEFIX_NATIVE_FILTERHOST="$root/build/plugin/filterhost" >/dev/null
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DLINEFIX_WIN32_DLL="$root/build-win32/plugin/Linefix.8bf" >/dev/null
+cmake --build build-win32 -j "$jobs"
+cmake --build build -j "$jobs"

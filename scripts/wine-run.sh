@@ -1,0 +1,61 @@
+#!/usr/bin/env bash
+# Runs a Windows program under Wine with a private prefix, made on first use.
+#   wine-run.sh --prefix DIR [--display] -- PROGRAM [ARGS...]
+# --display starts a virtual X server for programs that show windows.
+# The program's exit code is passed on.
+set -euo pipefail
+
+prefix=""
+display=0
+while [ $# -gt 0 ]; do
+  case "$1" in
+    --prefix) prefix="$2"; shift 2 ;;
+    --display) display=1; shift ;;
+    --) shift; break ;;
+    *) echo "wine-run: unknown option $1" >&2; exit 2 ;;
+  esac
+done
+[ -n "$prefix" ] && [ $# -gt 0 ] || { echo "usage: wine-run.sh --prefix DIR [--display] -- PROGRAM [ARGS...]" >&2; exit 2; }
+
+export WINEPREFIX="$prefix" WINEDEBUG=-all WINEDLLOVERRIDES="winemenubuilder.exe=d;mscoree=d;mshtml=d"
+unset DISPLAY
+
+# Making a prefix takes minutes when 32-bit code runs emulated, so it is done
+# once per build folder; later runs skip Wine's own update check.
+make_prefix() {
+  mkdir -p "$(dirname "$prefix")"
+  exec 9>"$prefix.lock"
+  flock 9
+  if [ ! -e "$prefix/.ready" ]; then
+    echo "wine-run: creating the Wine prefix $prefix (once; this takes a few minutes)" >&2
+    rm -rf "$prefix"
+    wineboot --init >/dev/null 2>&1 || true
+    wineserver -w
+    [ -e "$prefix/system.reg" ] || { echo "wine-run: could not create $prefix" >&2; exit 1; }
+    echo disable >"$prefix/.update-timestamp"
+    touch "$prefix/.ready"
+  fi
+  flock -u 9
+}
+
+xvfb_pid=""
+start_display() {
+  local fd
+  exec {fd}< <(Xvfb -displayfd 1 -screen 0 1280x1024x24 -nolisten tcp 2>/dev/null & echo "pid $!")
+  read -r _ xvfb_pid <&$fd
+  read -r number <&$fd
+  export DISPLAY=":$number"
+}
+
+cleanup() { [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null; true; }
+trap cleanup EXIT
+
+make_prefix
+[ "$display" -eq 1 ] && start_display
+# Keep the server a while, so that a run of tests does not restart it each time.
+wineserver -p 60
+set +e
+wine "$@"
+status=$?
+set -e
+exit $status
