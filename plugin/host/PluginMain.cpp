@@ -13,7 +13,7 @@ extern "C" void PI_CDECL PluginMain(int16 selector, void* record, intptr_t* data
     }
     if (!gFilterRecord->handleProcs) {
         // Nothing can be kept between calls without the host's handles.
-        if (selector <= filterSelectorFinish) *result = errPlugInHostInsufficient;
+        if (selector >= filterSelectorParameters && selector <= filterSelectorFinish) *result = errPlugInHostInsufficient;
         return;
     }
 
