@@ -16,7 +16,7 @@ trap 'rm -f "$registry"' EXIT
 echo "Removing the wire from $input (points $points, width $width)"
 build/plugin/filterhost --registry "$registry" --points "$points" --width "$width" "$input" demo/sample.fixed.png
 echo "  native:        demo/sample.fixed.png"
-scripts/wine-run.sh --prefix "$PWD/build-win32/wineprefix" -- build-win32/plugin/filterhost.exe \
+scripts/wine-run.sh --prefix "$PWD/build-win32/wineprefix" -- wine build-win32/plugin/filterhost.exe \
   --registry "$registry" --points "$points" --width "$width" "$input" demo/sample.fixed-win32.png
 echo "  Windows build: demo/sample.fixed-win32.png"
 if cmp -s demo/sample.fixed.png demo/sample.fixed-win32.png; then

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Runs a Windows program under Wine with a private prefix, made on first use.
-#   wine-run.sh --prefix DIR [--display] -- PROGRAM [ARGS...]
+# Runs a command in the environment of a private Wine prefix, made on first
+# use: the command calls `wine` for the Windows programs it starts.
+#   wine-run.sh --prefix DIR [--display] -- COMMAND [ARGS...]
 # --display starts a virtual X server for programs that show windows.
-# The program's exit code is passed on.
+# The command's exit code is passed on.
 set -euo pipefail
 
 prefix=""
@@ -15,7 +16,7 @@ while [ $# -gt 0 ]; do
     *) echo "wine-run: unknown option $1" >&2; exit 2 ;;
   esac
 done
-[ -n "$prefix" ] && [ $# -gt 0 ] || { echo "usage: wine-run.sh --prefix DIR [--display] -- PROGRAM [ARGS...]" >&2; exit 2; }
+[ -n "$prefix" ] && [ $# -gt 0 ] || { echo "usage: wine-run.sh --prefix DIR [--display] -- COMMAND [ARGS...]" >&2; exit 2; }
 
 export WINEPREFIX="$prefix" WINEDEBUG=-all WINEDLLOVERRIDES="winemenubuilder.exe=d;mscoree=d;mshtml=d"
 unset DISPLAY
@@ -29,7 +30,7 @@ make_prefix() {
   if [ ! -e "$prefix/.ready" ]; then
     echo "wine-run: creating the Wine prefix $prefix (once; this takes a few minutes)" >&2
     rm -rf "$prefix"
-    wineboot --init >/dev/null 2>&1 || true
+    wineboot --init </dev/null >/dev/null 2>&1 || true
     wineserver -w
     [ -e "$prefix/system.reg" ] || { echo "wine-run: could not create $prefix" >&2; exit 1; }
     echo disable >"$prefix/.update-timestamp"
@@ -47,15 +48,19 @@ start_display() {
   export DISPLAY=":$number"
 }
 
-cleanup() { [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null; true; }
+# Wine's own background processes would hold the caller's output open: they
+# end with the server.
+cleanup() {
+  wineserver -k 2>/dev/null || true
+  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
+  true
+}
 trap cleanup EXIT
 
 make_prefix
 [ "$display" -eq 1 ] && start_display
-# Keep the server a while, so that a run of tests does not restart it each time.
-wineserver -p 60
 set +e
-wine "$@"
+"$@"
 status=$?
 set -e
 exit $status
