@@ -10,8 +10,10 @@ bash scripts/build.sh
 input=demo/sample.jpg
 points=140,30,420,870   # the wire's end points: row,column of each
 width=24
-registry=$(mktemp)
-trap 'rm -f "$registry"' EXIT
+# A fresh registry, so that the run does not depend on earlier ones.
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+registry=$scratch/registry
 
 echo "Removing the wire from $input (points $points, width $width)"
 build/plugin/filterhost --registry "$registry" --points "$points" --width "$width" "$input" demo/sample.fixed.png
