@@ -8,7 +8,7 @@ bash scripts/setup.sh
 bash scripts/build.sh
 
 input=demo/sample.jpg
-points=140,30,420,870   # the wire's end points: row,column of each
+points=138,25,422,875   # the wire's end points: row,column of each
 width=24
 # A fresh registry, so that the run does not depend on earlier ones.
 scratch=$(mktemp -d)
