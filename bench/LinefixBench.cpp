@@ -14,13 +14,19 @@ extern "C" void PI_CDECL PluginMain(int16 selector, void* record, intptr_t* data
 
 namespace {
 
-// A textured image: smooth gradients plus a fine deterministic pattern.
+// A textured image with a dark horizontal wire along its centre row. The
+// texture is laid out from the centre, so every image size shows the wires of
+// the benchmark the same surroundings and only the size differs.
 Image MakeImage(int32_t width, int32_t height) {
     Image image{width, height, 3, Bytes(size_t(width) * size_t(height) * 3)};
+    const int32_t cx = width / 2, cy = height / 2;
     for (int32_t y = 0; y < height; ++y)
         for (int32_t x = 0; x < width; ++x)
-            for (int32_t c = 0; c < 3; ++c)
-                image.at(x, y, c) = uint8_t(96 + (x * (c + 1) / 37 + y / 29) % 64 + ((x * 7 + y * 13 + c) % 11));
+            for (int32_t c = 0; c < 3; ++c) {
+                const int32_t u = x - cx + (1 << 20), v = y - cy + (1 << 20);  // kept positive for %
+                const bool wire = y >= cy - 1 && y <= cy + 1;
+                image.at(x, y, c) = wire ? uint8_t(30) : uint8_t(96 + (u * (c + 1) / 37 + v / 29) % 64 + (u * 7 + v * 13 + c) % 11);
+            }
     return image;
 }
 
