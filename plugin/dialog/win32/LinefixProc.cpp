@@ -1,0 +1,99 @@
+#include "LinefixProc.h"
+
+#include <commctrl.h>
+#include <windowsx.h>
+
+#include "DialogIds.h"
+#include "DialogInit.h"
+#include "PaintPreview.h"
+#include "PluginState.h"
+#include "PointMarking.h"
+#include "PreviewState.h"
+#include "PreviewWindow.h"
+#include "PreviewZoom.h"
+#include "ProxyImage.h"
+#include "Toolbar.h"
+#include "ValidateInput.h"
+
+namespace {
+
+void EndWith(HWND dialog, int code) {
+    ReleaseProxy();
+    EndDialog(dialog, code);
+}
+
+// The view's centre stays under the middle of the area across a zoom step.
+void Zoom(HWND dialog, bool in) {
+    const VPoint centre = GetViewCentre(CurrentPort(dialog));
+    if (in) ZoomIn();
+    else ZoomOut();
+    UpdateZoomButtons(gToolbar);
+    ApplyScrollBars(dialog);
+    ScrollPreviewTo(dialog, ScrollToCentre(CurrentPort(dialog), centre));
+    InvalidatePreview(dialog);
+}
+
+// OK and Cancel act only as button clicks (notification 0), as the toolbar
+// and the keyboard send them.
+void HandleCommand(HWND dialog, int command, int notification) {
+    switch (command) {
+        case kCommandOk:
+            if (notification == 0 && ValidateInput(dialog)) EndWith(dialog, kDialogConfirmed);
+            break;
+        case kCommandCancel:
+            if (notification == 0) EndWith(dialog, kDialogCancelled);
+            break;
+        case kCommandZoomIn:
+        case kCommandZoomOut:
+            Zoom(dialog, command == kCommandZoomIn);
+            break;
+        default:
+            break;
+    }
+}
+
+void HandleHorizontalScroll(HWND dialog, WPARAM wParam, HWND from) {
+    HWND trackbar = WidthTrackbar(dialog);
+    if (from && from == trackbar) {
+        gParams->wireAreaWidth = int32(SendMessageA(trackbar, TBM_GETPOS, 0, 0));
+        InvalidatePreview(dialog);
+    } else if (from && from == GetDlgItem(dialog, kHorizontalBarId)) {
+        ScrollPreview(dialog, kHorizontalBarId, wParam);
+    }
+}
+
+void HandleClickAt(HWND dialog, LPARAM lParam) {
+    if (HandleClick(CurrentPort(dialog), int16(GET_X_LPARAM(lParam)), int16(GET_Y_LPARAM(lParam))))
+        InvalidatePreview(dialog);
+}
+
+}  // namespace
+
+extern "C" INT_PTR CALLBACK LinefixProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_INITDIALOG:
+            InitialiseDialog(dialog);
+            return FALSE;
+        case WM_PAINT:
+            if (PreviewMayPaint()) PaintPreview(dialog);
+            return FALSE;
+        case WM_COMMAND:
+            HandleCommand(dialog, LOWORD(wParam), HIWORD(wParam));
+            return TRUE;
+        case WM_HSCROLL:
+            HandleHorizontalScroll(dialog, wParam, reinterpret_cast<HWND>(lParam));
+            return FALSE;
+        case WM_VSCROLL:
+            ScrollPreview(dialog, kVerticalBarId, wParam);
+            return FALSE;
+        case WM_LBUTTONDOWN:
+            HandleClickAt(dialog, lParam);
+            return FALSE;
+        case WM_DESTROY:
+            if (gToolbar) ReleaseToolbar(gToolbar);
+            gToolbar = nullptr;
+            return FALSE;
+        default:
+            return FALSE;
+    }
+}
