@@ -30,6 +30,8 @@ TEST(CommandLine, ParsesEveryOptionInBothForms) {
     EXPECT_EQ(line.output, "out.png");
     EXPECT_TRUE(ParseCommandLine({"--replay", "--session", "s", "--", "-in.png", "o.png"}).replay);
     EXPECT_TRUE(ParseCommandLine({"--help"}).help);
+    EXPECT_TRUE(ParseCommandLine({"--dialog", "--session", "s", "in.png", "o.png"}).dialog);
+    EXPECT_TRUE(ParseCommandLine({"--about", "--plugin", "p.so"}).about);
 }
 
 TEST(CommandLine, RefusesBadLinesWithAReason) {
@@ -53,6 +55,14 @@ TEST(CommandLine, RefusesBadLinesWithAReason) {
         {"--replay", "a", "b"},
         {"--replay", "--session", "s", "--width", "20", "a", "b"},
         {"--replay=yes", "--session", "s", "a", "b"},
+        {"--dialog", "--points", "1,2,3,4", "a", "b"},
+        {"--dialog", "--width", "20", "a", "b"},
+        {"--dialog", "--replay", "--session", "s", "a", "b"},
+        {"--dialog=1", "a", "b"},
+        {"--dialog", "a"},
+        {"--about", "a"},
+        {"--about", "--dialog"},
+        {"--about", "--session", "s"},
     };
     for (const auto& args : bad) {
         std::string joined;
@@ -152,6 +162,16 @@ TEST_F(CliRun, BadInputsFailWithOneLine) {
         EXPECT_FALSE(fs::exists(dir_ / "o.png"));
     }
     EXPECT_EQ(ReadFile(in_, 1 << 20), before);
+}
+
+TEST(Cli, WindowsOfThePluginNeedTheWindowsBuild) {
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{"--about", "--plugin", FAKE_FILTER_PATH},
+          std::vector<std::string>{"--dialog", "--plugin", FAKE_FILTER_PATH, "in.png", "out.png"}}) {
+        Result result = Filterhost(args);
+        EXPECT_EQ(result.code, 1);
+        EXPECT_NE(result.err.find("needs the Windows build"), std::string::npos) << result.err;
+    }
 }
 
 TEST(Cli, UsageErrorsExitWith2AndHelpWith0) {

@@ -116,7 +116,9 @@ TEST(BasicSuite, AcquiresKnownSuitesByNameAndVersionOnly) {
         EXPECT_NE(suite, nullptr);
         EXPECT_EQ(sp->AcquireSuite(kPSActionDescriptorSuite, 2, &suite), kSPNoError);
         EXPECT_EQ(sp->AcquireSuite(kPSActionDescriptorSuite, 3, &suite), kSPSuiteNotFoundError);
-        EXPECT_EQ(sp->AcquireSuite(kPSGetFileListSuite, kPSGetFileListSuiteVersion, &suite), kSPSuiteNotFoundError);
+        EXPECT_EQ(sp->AcquireSuite(kPSGetFileListSuite, 3, &suite), kSPSuiteNotFoundError);
+        EXPECT_EQ(sp->AcquireSuite(kPSGetFileListSuite, kPSGetFileListSuiteVersion, &suite), kSPNoError);
+        EXPECT_EQ(sp->ReleaseSuite(kPSGetFileListSuite, kPSGetFileListSuiteVersion), kSPNoError);
         EXPECT_EQ(sp->ReleaseSuite(kPSDescriptorRegistrySuite, 1), kSPNoError);
         EXPECT_EQ(sp->ReleaseSuite(kPSActionDescriptorSuite, 2), kSPNoError);
         EXPECT_EQ(sp->ReleaseSuite("no such suite", 1), kSPSuiteNotFoundError);

@@ -31,10 +31,11 @@ SPErr PI_CDECL UndefinedProc() { return kSPUnimplementedError; }
 
 }  // namespace
 
-BasicSuite::BasicSuite(ActionDescriptors& descriptors, RegistrySuite& registry)
+BasicSuite::BasicSuite(ActionDescriptors& descriptors, RegistrySuite& registry, UrlBrowser& browser)
     : table_{AcquireProc, ReleaseProc, IsEqualProc, AllocateProc, FreeProc, ReallocateProc, UndefinedProc},
       descriptors_(descriptors),
-      registry_(registry) {}
+      registry_(registry),
+      browser_(browser) {}
 
 BasicSuite::~BasicSuite() {
     for (void* block : blocks_) std::free(block);
@@ -46,6 +47,7 @@ const void* BasicSuite::suite(const char* name, int32 version) const {
         return registry_.procs();
     if (std::strcmp(name, kPSActionDescriptorSuite) == 0 && version == kPSActionDescriptorSuiteVersion2)
         return descriptors_.procs();
+    if (std::strcmp(name, kPSGetFileListSuite) == 0 && version == kPSGetFileListSuiteVersion) return browser_.suite();
     return nullptr;
 }
 

@@ -1,6 +1,6 @@
 // The basic suite: AcquireSuite and ReleaseSuite by name and version for the
-// descriptor registry (v1) and action descriptor (v2) suites, anything else
-// not found; plus the block allocator, which tracks its blocks so that a
+// descriptor registry (v1), action descriptor (v2) and file-list (v4) suites,
+// anything else not found; plus the block allocator, which tracks its blocks so that a
 // foreign pointer is refused.
 #pragma once
 
@@ -8,10 +8,11 @@
 
 #include "ActionDescriptors.h"
 #include "RegistrySuite.h"
+#include "UrlBrowser.h"
 
 class BasicSuite {
 public:
-    BasicSuite(ActionDescriptors& descriptors, RegistrySuite& registry);
+    BasicSuite(ActionDescriptors& descriptors, RegistrySuite& registry, UrlBrowser& browser);
     ~BasicSuite();
     BasicSuite(const BasicSuite&) = delete;
     BasicSuite& operator=(const BasicSuite&) = delete;
@@ -32,6 +33,7 @@ private:
     SPBasicSuite table_;
     ActionDescriptors& descriptors_;
     RegistrySuite& registry_;
+    UrlBrowser& browser_;
     std::set<void*> blocks_;
     int32_t outstanding_ = 0;
 };

@@ -1,6 +1,7 @@
 #include "Cli.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <map>
 #include <memory>
 #include <system_error>
@@ -80,6 +81,7 @@ private:
 };
 
 Outcome RunPlugin(Host& host, PluginMainProc entry, const CommandLine& line, const std::optional<Session>& session) {
+    if (line.dialog) return host.runInteractive(entry);
     if (!session) return host.runFirst(entry, {line.points, line.width});
     if (!session->parameters.empty()) host.setParameters(session->parameters);
     if (!session->data.empty()) host.setData(session->data);
@@ -87,7 +89,34 @@ Outcome RunPlugin(Host& host, PluginMainProc entry, const CommandLine& line, con
     return host.run(entry);
 }
 
+void RequireWindows(const char* option) {
+    if (!platform::kHasWindows)
+        throw HostError(std::string(option) + " shows the plug-in's windows and needs the Windows build of filterhost");
+}
+
+fs::path PluginPath(const CommandLine& line) {
+    return line.plugin ? platform::PathFromUtf8(*line.plugin)
+                       : platform::ExecutableDirectory() / PluginLoader::DefaultFileName();
+}
+
+bool BrowserWanted() {
+    const char* suppress = std::getenv("FILTERHOST_NO_BROWSER");
+    return !suppress || !*suppress;
+}
+
+// The about box needs no image; the host describes a one-pixel one.
+void ShowAbout(const CommandLine& line, std::ostream& out) {
+    RequireWindows("--about");
+    PluginLoader plugin(PluginPath(line));
+    HostOptions options;
+    options.openBrowser = BrowserWanted();
+    Host host(Image{1, 1, 3, Bytes(3, 255)}, options);
+    if (int16_t err = host.about(plugin.entry())) throw HostError(Describe({filterSelectorAbout, err}));
+    for (const std::string& url : host.browsedUrls()) out << "filterhost: the plug-in asked to open " << url << "\n";
+}
+
 void Execute(const CommandLine& line, std::ostream& err) {
+    if (line.dialog) RequireWindows("--dialog");
     fs::path in = platform::PathFromUtf8(line.input), out = platform::PathFromUtf8(line.output);
     CheckWritableFormat(out);
     CheckDistinct(in, out);
@@ -95,16 +124,18 @@ void Execute(const CommandLine& line, std::ostream& err) {
     if (line.replay) session = LoadSession(platform::PathFromUtf8(*line.session));
     Image image = ReadImage(in);
     if (line.points) CheckInside(*line.points, image);
-    PluginLoader plugin(line.plugin ? platform::PathFromUtf8(*line.plugin)
-                                    : platform::ExecutableDirectory() / PluginLoader::DefaultFileName());
+    PluginLoader plugin(PluginPath(line));
     auto progress = std::make_shared<ProgressLine>(err);
     HostOptions options;
     options.registryFile = RegistryPath(line, err);
+    options.openBrowser = BrowserWanted();
     if (platform::StderrIsTerminal()) options.onProgress = [progress](int32_t d, int32_t t) { (*progress)(d, t); };
     Host host(image, options);
     Outcome outcome = RunPlugin(host, plugin.entry(), line, session);
     progress.reset();
     if (!host.registry().saveError().empty()) err << "filterhost: warning: " << host.registry().saveError() << "\n";
+    if (line.dialog && outcome.selector == filterSelectorStart && outcome.code == userCanceledErr)
+        throw HostError("the dialog was cancelled; OUT was not written");
     if (!outcome.ok()) throw HostError(Describe(outcome));
     WriteImage(out, host.output());
     if (line.session)
@@ -127,7 +158,8 @@ int RunFilterhost(const std::vector<std::string>& args, std::ostream& out, std::
         return 0;
     }
     try {
-        Execute(line, err);
+        if (line.about) ShowAbout(line, out);
+        else Execute(line, err);
         return 0;
     } catch (const std::exception& e) {
         err << "filterhost: " << e.what() << "\n";

@@ -12,6 +12,7 @@ namespace {
 
 const char kUsage[] =
     "Usage: filterhost [options] IN OUT\n"
+    "       filterhost --about [--plugin PATH]\n"
     "Runs the Linefix filter plug-in on the image IN and writes the result to OUT.\n"
     "\n"
     "Options:\n"
@@ -23,12 +24,18 @@ const char kUsage[] =
     "  --session FILE         save the filter's state in FILE after a successful run\n"
     "  --replay               repeat the run saved in --session FILE; takes no\n"
     "                         --points or --width\n"
+    "  --dialog               mark the wire in the plug-in's dialog (Windows);\n"
+    "                         takes no --points, --width or --replay. Cancelling\n"
+    "                         the dialog writes no OUT\n"
+    "  --about                show the plug-in's about box (Windows)\n"
     "  --registry FILE        descriptor registry (default: .filterhost-registry\n"
     "                         in the home folder)\n"
     "  --help                 show this help\n"
     "\n"
     "IN: 8-bit grey or RGB PNG, JPEG, BMP or TGA. OUT's format follows its extension\n"
-    "(.png, .jpg, .jpeg, .bmp, .tga). IN is never changed; OUT is written only on success.\n";
+    "(.png, .jpg, .jpeg, .bmp, .tga). IN is never changed; OUT is written only on success.\n"
+    "With FILTERHOST_NO_BROWSER set, web pages the plug-in asks for are printed\n"
+    "instead of opened.\n";
 
 int32_t ParseInt(const std::string& text, const std::string& option) {
     errno = 0;
@@ -79,6 +86,10 @@ public:
             else option(arg);
         }
         if (line_.help) return line_;
+        if (line_.about) {
+            checkAbout(positional);
+            return line_;
+        }
         if (positional.size() != 2)
             throw HostError(positional.size() < 2 ? "missing IN or OUT (see --help)" : "too many arguments (see --help)");
         line_.input = positional[0];
@@ -101,16 +112,28 @@ private:
         };
         if (name == "--help") line_.help = true;
         else if (name == "--replay") line_.replay = true;
+        else if (name == "--dialog") line_.dialog = true;
+        else if (name == "--about") line_.about = true;
         else if (name == "--plugin") SetOnce(line_.plugin, takeValue(), name);
         else if (name == "--points") SetOnce(line_.points, ParsePoints(takeValue()), name);
         else if (name == "--width") SetOnce(line_.width, ParseWidth(takeValue()), name);
         else if (name == "--session") SetOnce(line_.session, takeValue(), name);
         else if (name == "--registry") SetOnce(line_.registry, takeValue(), name);
         else throw HostError("unknown option " + name + " (see --help)");
-        if (inlineValue && (name == "--help" || name == "--replay")) throw HostError(name + " takes no value");
+        if (inlineValue && (name == "--help" || name == "--replay" || name == "--dialog" || name == "--about"))
+            throw HostError(name + " takes no value");
+    }
+
+    void checkAbout(const std::vector<std::string>& positional) const {
+        if (!positional.empty()) throw HostError("--about takes no IN or OUT");
+        if (line_.dialog || line_.replay || line_.points || line_.width || line_.session || line_.registry)
+            throw HostError("--about takes no other option than --plugin");
     }
 
     void checkCombination() const {
+        if (line_.dialog && (line_.points || line_.width || line_.replay))
+            throw HostError("--dialog marks the wire in the dialog; it takes no --points, --width or --replay");
+        if (line_.dialog) return;
         if (line_.replay && !line_.session) throw HostError("--replay needs --session FILE");
         if (line_.replay && (line_.points || line_.width))
             throw HostError("--replay repeats the saved run; it takes no --points or --width");

@@ -13,6 +13,8 @@ struct CommandLine {
     std::optional<WirePoints> points;
     std::optional<int32_t> width;
     bool replay = false;
+    bool dialog = false;  // the plug-in's own dialog marks the wire
+    bool about = false;   // only the plug-in's about box; no IN or OUT
     std::optional<std::string> session;
     std::optional<std::string> registry;
     std::string input;

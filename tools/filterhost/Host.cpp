@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "Active.h"
+#include "DisplayPixels.h"
 #include "FilterRecordImage.h"
 #include "HostError.h"
 #include "ParamBlocks.h"
@@ -11,11 +12,6 @@
 namespace {
 
 constexpr Fixed kScreenResolution = 72 << 16;
-
-// No preview window exists to draw into yet.
-OSErr PI_CDECL DisplayPixelsImpl(const PSPixelMap*, const VRect*, int32, int32, void*) {
-    return errPlugInHostInsufficient;
-}
 
 int32_t Clamp32(int64_t v) { return int32_t(std::min<int64_t>(v, INT32_MAX)); }
 
@@ -26,7 +22,8 @@ class Host::Activation {
 public:
     explicit Activation(Host& h)
         : handles_(h.handles_), buffers_(h.buffers_), monitor_(h.monitor_), requests_(h.requests_),
-          descriptorProcs_(h.descriptorProcs_), actions_(h.actions_), registry_(h.registrySuite_), basic_(h.basic_) {}
+          descriptorProcs_(h.descriptorProcs_), actions_(h.actions_), registry_(h.registrySuite_), browser_(h.browser_),
+          basic_(h.basic_) {}
 
 private:
     Active<HandleSuite>::Scope handles_;
@@ -36,6 +33,7 @@ private:
     Active<DescriptorProcs>::Scope descriptorProcs_;
     Active<ActionDescriptors>::Scope actions_;
     Active<RegistrySuite>::Scope registry_;
+    Active<UrlBrowser>::Scope browser_;
     Active<BasicSuite>::Scope basic_;
 };
 
@@ -54,7 +52,8 @@ Host::Host(const Image& image, HostOptions options)
       descriptorProcs_(handles_),
       registry_(options_.registryFile),
       registrySuite_(registry_, actions_),
-      basic_(actions_, registrySuite_) {
+      browser_(options_.openBrowser),
+      basic_(actions_, registrySuite_, browser_) {
     DescribeImage(record_, options_.bigDocument ? &bigDocument_ : nullptr, input_);
     record_.bigDocumentData = options_.bigDocument ? &bigDocument_ : nullptr;
     record_.abortProc = monitor_.abortProc();
@@ -68,7 +67,7 @@ Host::Host(const Image& image, HostOptions options)
     record_.platformData = &platformData_;
     record_.bufferProcs = buffers_.procs();
     record_.handleProcs = handles_.procs();
-    record_.displayPixels = DisplayPixelsImpl;
+    record_.displayPixels = DisplayPixels();
     record_.advanceState = requests_.proc();
     record_.filterCase = kFilterCaseFlatImageNoSelection;
     record_.supportsPadding = true;
@@ -96,6 +95,7 @@ int16_t Host::call(PluginMainProc plugin, int16_t selector) {
 }
 
 int16_t Host::about(PluginMainProc plugin) {
+    offerOwnerWindow();
     Activation active(*this);
     AboutRecord about{};
     about.platformData = &platformData_;
@@ -120,6 +120,18 @@ Outcome Host::run(PluginMainProc plugin) {
     Outcome continued = continueLoop(plugin);
     if (!continued.ok()) return continued;
     return {filterSelectorFinish, call(plugin, filterSelectorFinish)};
+}
+
+Outcome Host::runInteractive(PluginMainProc plugin) {
+    offerOwnerWindow();
+    descriptorParameters_.playInfo = plugInDialogDisplay;
+    if (int16_t err = call(plugin, filterSelectorParameters)) return {filterSelectorParameters, err};
+    return run(plugin);
+}
+
+void Host::offerOwnerWindow() {
+    if (!window_) window_ = std::make_unique<HostWindow>();
+    platformData_.hwnd = window_->handle();
 }
 
 // The host's side of the continue protocol: deliver what is asked for, call

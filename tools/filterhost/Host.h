@@ -4,6 +4,7 @@
 #pragma once
 
 #include <filesystem>
+#include <memory>
 #include <optional>
 
 #include "ActionDescriptors.h"
@@ -11,10 +12,12 @@
 #include "BufferSuite.h"
 #include "DescriptorProcs.h"
 #include "HandleSuite.h"
+#include "HostWindow.h"
 #include "ImageRequests.h"
 #include "ProgressMonitor.h"
 #include "Registry.h"
 #include "RegistrySuite.h"
+#include "UrlBrowser.h"
 
 struct HostFaults {
     int32_t failHandleAt = 0;      // the plug-in's k-th newProc call fails
@@ -32,6 +35,7 @@ struct HostOptions {
     int32_t depth = 8;                // 8, or 16 for 2-byte samples 0..32768
     int64_t bufferSpace = int64_t(256) << 20;
     std::filesystem::path registryFile;  // empty: the registry lives in memory only
+    bool openBrowser = true;          // BrowseUrl starts the system's browser; false: only records
     HostFaults faults;
     ProgressMonitor::Observer onProgress;
 };
@@ -63,12 +67,16 @@ public:
 
     // One selector (1..5) with the filter record; pending output is written back after it.
     int16_t call(PluginMainProc plugin, int16_t selector);
+    // The about selector, with the owner window for the plug-in's about box.
     int16_t about(PluginMainProc plugin);
 
     // parameters, then the points and width stored into the blocks, then run().
     Outcome runFirst(PluginMainProc plugin, const FirstRun& settings);
     // prepare, start, continue while data is asked for, finish: a repeated filter.
     Outcome run(PluginMainProc plugin);
+    // parameters, then run() without a scripting descriptor and with the owner
+    // window, so that the plug-in shows its dialog.
+    Outcome runInteractive(PluginMainProc plugin);
 
     std::optional<Bytes> parameters() const;  // none while there is no handle
     void setParameters(const Bytes& contents);
@@ -89,6 +97,7 @@ public:
     Registry& registry() { return registry_; }
     ActionDescriptors& actionDescriptors() { return actions_; }
     DescriptorProcs& descriptorProcs() { return descriptorProcs_; }
+    const std::vector<std::string>& browsedUrls() const { return browser_.urls(); }
 
     // Continue calls allowed in one run before the plug-in is taken as stuck.
     static constexpr int32_t kMaxContinueCalls = 1 << 24;
@@ -99,6 +108,7 @@ private:
     Handle dataHandle() const;
     Handle replaceHandle(Handle old, const Bytes& contents);
     void storeFirstRun(const FirstRun& settings);
+    void offerOwnerWindow();
 
     HostOptions options_;
     ImagePlanes input_;
@@ -116,5 +126,7 @@ private:
     ActionDescriptors actions_;
     Registry registry_;
     RegistrySuite registrySuite_;
+    UrlBrowser browser_;
     BasicSuite basic_;
+    std::unique_ptr<HostWindow> window_;  // made when a plug-in may show a window
 };

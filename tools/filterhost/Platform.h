@@ -8,6 +8,12 @@
 
 namespace platform {
 
+#ifdef _WIN32
+constexpr bool kHasWindows = true;  // plug-ins can show their dialogs
+#else
+constexpr bool kHasWindows = false;
+#endif
+
 // UTF-8 strings on both systems; Windows paths are converted to wide names.
 std::filesystem::path PathFromUtf8(const std::string& utf8);
 std::string PathToUtf8(const std::filesystem::path& path);
