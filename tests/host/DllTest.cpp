@@ -1,5 +1,5 @@
 // The Windows plug-in as a file: what a host sees before it calls anything.
-// Its one export, the DLLs it needs, the property list and terminology by
+// Its exports, the DLLs it needs, the property list and terminology by
 // which hosts find and script it, and its version block.
 #include <gtest/gtest.h>
 
@@ -150,13 +150,19 @@ TEST(Dll, IsA32BitX86Library) {
     EXPECT_TRUE(Dll().characteristics() & kImageFileDll);
 }
 
-TEST(Dll, ExportsOnlyTheUndecoratedEntryPoint) {
+// Hosts find the entry point by its plain name; the dialog procedure keeps
+// the decorated name of its calling convention.
+TEST(Dll, ExportsTheEntryPointAndTheDialogProcedure) {
     const std::vector<PeExport> exports = Dll().exports();
-    ASSERT_EQ(exports.size(), 1u);
-    EXPECT_EQ(exports[0].name, "PluginMain");
-    const PeSection* code = Dll().sectionAt(exports[0].rva);
-    ASSERT_NE(code, nullptr);
-    EXPECT_TRUE(code->characteristics & kSectionExecutable) << "PluginMain lies in " << code->name;
+    std::set<std::string> names;
+    for (const PeExport& e : exports) {
+        names.insert(e.name);
+        const PeSection* code = Dll().sectionAt(e.rva);
+        ASSERT_NE(code, nullptr) << e.name;
+        EXPECT_TRUE(code->characteristics & kSectionExecutable) << e.name << " lies in " << code->name;
+    }
+    EXPECT_EQ(names, (std::set<std::string>{"PluginMain", "_LinefixProc@16"}));
+    EXPECT_EQ(exports.size(), names.size());
 }
 
 TEST(Dll, ImportsOnlyWindowsSystemLibraries) {

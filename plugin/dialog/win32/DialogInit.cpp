@@ -3,7 +3,9 @@
 #include <commctrl.h>
 
 #include "DialogIds.h"
+#include "PaintPreview.h"
 #include "PluginState.h"
+#include "PreviewState.h"
 #include "PreviewWindow.h"
 #include "PreviewZoom.h"
 #include "Toolbar.h"
@@ -34,4 +36,5 @@ void InitialiseDialog(HWND dialog) {
     SetUpTrackbar(dialog);
     UpdateZoomButtons(gToolbar);
     ApplyScrollBars(dialog);
+    if (PreviewMayPaint()) PaintPreview(dialog);
 }

@@ -21,14 +21,16 @@ void ApplyScrollBar(HWND dialog, int barId, const ScrollBarSetup& setup) {
     SetScrollPos(bar, SB_CTL, 0, TRUE);
 }
 
-// The thumb's position while it is dragged. The message carries only its
-// low 16 bits, too few for a large image at full size, so the bar is asked.
+// The thumb's position from the message. The message carries only its low
+// 16 bits, too few for a large image at full size; while the thumb is being
+// dragged the bar knows the whole position, which then has those low bits.
 int32 ThumbPosition(HWND bar, WPARAM wParam) {
+    const int32 low = HIWORD(wParam);
     SCROLLINFO track{};
     track.cbSize = sizeof track;
     track.fMask = SIF_TRACKPOS;
-    if (GetScrollInfo(bar, SB_CTL, &track)) return track.nTrackPos;
-    return HIWORD(wParam);
+    if (GetScrollInfo(bar, SB_CTL, &track) && (track.nTrackPos & 0xFFFF) == low) return track.nTrackPos;
+    return low;
 }
 
 }  // namespace
