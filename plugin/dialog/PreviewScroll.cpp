@@ -11,9 +11,11 @@ ScrollBarSetup SetupAxis(int32 areaExtent, int32 imageExtent) {
     return {true, Saturate(int64(imageExtent) + 2 * kScrollMargin), areaExtent};
 }
 
-// Full-resolution position under the middle of the area along one axis.
-int32 CentreOnAxis(int32 scroll, int32 areaExtent) {
-    return TruncateToInt((double(scroll) + areaExtent / 2 - kScrollMargin) * View().scale);
+// Full-resolution position under the middle of the area along one axis,
+// measured from where the image starts on the screen: scrolled by the bar, or
+// centred in the area when it is the smaller of the two.
+int32 CentreOnAxis(int32 areaStart, int32 areaExtent, int32 imageStart) {
+    return TruncateToInt((double(areaStart) + areaExtent / 2 - imageStart) * View().scale);
 }
 
 // The scroll position that puts a full-resolution position under the middle.
@@ -30,7 +32,9 @@ ScrollBarsSetup SetupScrollBars(const PreviewPort& port) {
 }
 
 VPoint GetViewCentre(const PreviewPort& port) {
-    return {CentreOnAxis(port.vScroll, Height(port.area)), CentreOnAxis(port.hScroll, Width(port.area))};
+    const ScreenRect image = GetImageRect(port);
+    return {CentreOnAxis(port.area.top, Height(port.area), image.top),
+            CentreOnAxis(port.area.left, Width(port.area), image.left)};
 }
 
 ScrollPositions ScrollToCentre(const PreviewPort& port, const VPoint& centre) {

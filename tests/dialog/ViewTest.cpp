@@ -69,6 +69,23 @@ TEST(Centre, ZoomStepKeepsThePointUnderTheCentreUnlessTheRangeStopsIt) {
     });
 }
 
+// While the image is smaller than the area it is centred, not scrolled: the
+// point under the middle is the image's own centre, and a zoom step keeps it.
+TEST(Centre, CentredImageKeepsItsMiddleAcrossAZoomStep) {
+    DialogHost dialog(PositionImage(300, 200, 1));
+    dialog.Open(kArea, [] {
+        const double fitted = View().scale;  // 300 x 200 fitted into 100 x 80
+        const VPoint middle = GetViewCentre(kUnscrolled);
+        EXPECT_LE(std::abs(middle.h - 150) + std::abs(middle.v - 100), int(2 * fitted));
+        ZoomIn();
+        const ScrollPositions wanted = ScrollToCentre(kUnscrolled, middle);
+        const PreviewPort after = Scrolled(kUnscrolled, wanted.horizontal, wanted.vertical);
+        const ScreenPoint seen = OnScreen(after, middle);
+        EXPECT_LE(std::abs(seen.x - 60) + std::abs(seen.y - 60), 1);
+        ReleaseProxy();
+    });
+}
+
 TEST(Click, PressesInTheBandLandOnTheEdgeAndCycleThePoints) {
     DialogHost dialog(PositionImage(40, 30, 3));  // factor 2, shown at (50, 52)..(70, 67)
     dialog.Open(kArea, [] {

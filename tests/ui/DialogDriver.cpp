@@ -1,0 +1,368 @@
+// Drives the plug-in's real dialogs under Windows the way a user would: a
+// second thread finds the dialog that the plug-in shows inside the host's
+// start call and sends it clicks, keys and toolbar commands, then checks what
+// the plug-in kept and what the host got. Each start of a Windows program is
+// slow under emulation, so one run covers every scenario.
+//   ui_driver PLUGIN IMAGE X0,Y0,X1,Y1 CLEAN_IMAGE OUT [SCREENSHOT_FOLDER]
+// IMAGE is CLEAN_IMAGE with a dark wire drawn from (X0, Y0) to (X1, Y1).
+#include <windows.h>
+#include <commctrl.h>
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "Host.h"
+#include "ImageFile.h"
+#include "ParamBlocks.h"
+#include "PluginLoader.h"
+#include "UiSteps.h"
+
+namespace {
+
+constexpr char kCaption[] = "Linefix - removes wires from photos";
+constexpr char kNoWire[] = "No wire selected";
+constexpr char kBadWidth[] = "Invalid wire area width";
+constexpr int kPreviewArea = 5, kTrackbar = 3, kHorizontalBar = 1010;
+constexpr int kZoomIn = 6, kZoomOut = 7;
+constexpr int kAboutWebButton = 4;
+
+struct Marking {
+    int32_t count = -1;
+    WirePoints points{};
+    int32_t width = -1;
+};
+
+// The host keeps the plug-in's blocks; the dialog's thread is idle in its
+// message loop whenever a sent message has returned.
+Marking ReadMarking(const Host& host) {
+    PluginData data{};
+    Parameters params{};
+    Marking m;
+    if (auto d = host.data(); d && d->size() >= sizeof data) {
+        std::memcpy(&data, d->data(), sizeof data);
+        m.count = data.pointCount;
+        m.points = {data.startV, data.startH, data.endV, data.endH};
+    }
+    if (auto p = host.parameters(); p && p->size() >= sizeof params) {
+        std::memcpy(&params, p->data(), sizeof params);
+        m.width = params.wireAreaWidth;
+    }
+    return m;
+}
+
+HostOptions Quiet() {
+    HostOptions options;
+    options.openBrowser = false;
+    return options;
+}
+
+// The dialog as the driver sees it: its toolbar, trackbar and preview area.
+struct DialogView {
+    HWND dialog = nullptr;
+    HWND toolbar = nullptr;
+    HWND trackbar = nullptr;
+    RECT area{};
+
+    explicit DialogView(HWND d) : dialog(d) {
+        toolbar = FindWindowExA(dialog, nullptr, TOOLBARCLASSNAMEA, nullptr);
+        trackbar = toolbar ? GetDlgItem(toolbar, kTrackbar) : nullptr;
+        area = ControlRect(dialog, kPreviewArea);
+    }
+    bool enabled(int command) const {
+        return (SendMessageA(toolbar, TB_GETSTATE, WPARAM(command), 0) & TBSTATE_ENABLED) != 0;
+    }
+    int32_t trackbarPosition() const { return int32_t(SendMessageA(trackbar, TBM_GETPOS, 0, 0)); }
+    // A point of the area given in fifths of its width and height.
+    POINT at(int fifthsAcross, int fifthsDown) const {
+        return {area.left + (area.right - area.left) * fifthsAcross / 5,
+                area.top + (area.bottom - area.top) * fifthsDown / 5};
+    }
+    void repaint() const {
+        InvalidateRect(dialog, nullptr, TRUE);
+        UpdateWindow(dialog);
+    }
+};
+
+// The middle of the image stays under the middle of the area: the
+// horizontal bar sits half-way along its range.
+bool CentredHorizontally(const DialogView& view) {
+    SCROLLINFO info{};
+    info.cbSize = sizeof info;
+    info.fMask = SIF_ALL;
+    if (!GetScrollInfo(GetDlgItem(view.dialog, kHorizontalBar), SB_CTL, &info)) return false;
+    const int middleOfView = info.nPos + int(info.nPage) / 2;
+    return std::abs(middleOfView - (info.nMax + info.nMin) / 2) <= 2;
+}
+
+void CheckZooming(const DialogView& view) {
+    Check(view.enabled(kZoomIn) && !view.enabled(kZoomOut), "at the fitted scale zoom in is enabled, zoom out greyed");
+    Command(view.dialog, kZoomIn);
+    Check(view.enabled(kZoomOut), "after zooming in, zoom out is enabled");
+    Check(CentredHorizontally(view), "zooming in keeps the centre of the image in view");
+    Screenshot("zoomed-in");
+    int steps = 1;
+    while (view.enabled(kZoomIn) && steps < 20) Command(view.dialog, kZoomIn), ++steps;
+    Check(!view.enabled(kZoomIn), "zoom in is greyed at factor 1 (after " + std::to_string(steps) + " steps)");
+    Check(CentredHorizontally(view), "the centre stays through every zoom step");
+    while (view.enabled(kZoomOut) && steps < 40) Command(view.dialog, kZoomOut), ++steps;
+    Check(!view.enabled(kZoomOut) && view.enabled(kZoomIn), "zooming out returns to the fitted scale");
+}
+
+// Where the photo's wire runs, in image pixels; given on the command line.
+struct Wire {
+    int32_t x0, y0, x1, y1;
+};
+Wire gWire{};
+
+// The preview's mapping from area positions to image pixels along one axis,
+// learnt from two clicks: pixel = (position - start) * scale.
+struct AxisMap {
+    double start, scale;
+    AxisMap(int32_t p0, int32_t v0, int32_t p1, int32_t v1) : scale(double(v1 - v0) / (p1 - p0)) {
+        start = p0 - v0 / scale;
+    }
+    LONG position(int32_t pixel) const { return LONG(start + pixel / scale + 0.5); }
+};
+
+bool Near(int32_t a, int32_t b, double tolerance) { return std::abs(a - b) <= tolerance; }
+
+// Two clicks set the points and a third clears them; then the user marks
+// the photo's wire, its start first.
+void CheckMarking(const DialogView& view, const Host& host) {
+    const POINT p = view.at(1, 1), q = view.at(4, 4);
+    Click(view.dialog, p);
+    Check(ReadMarking(host).count == 1, "the first click sets the start point");
+    Click(view.dialog, q);
+    const Marking two = ReadMarking(host);
+    Check(two.count == 2 && two.points.startH < two.points.endH && two.points.startV < two.points.endV,
+          "the second click sets the end point");
+    Click(view.dialog, view.at(3, 3));
+    Check(ReadMarking(host).count == 0, "the third click clears both");
+
+    const AxisMap across(p.x, two.points.startH, q.x, two.points.endH);
+    const AxisMap down(p.y, two.points.startV, q.y, two.points.endV);
+    Click(view.dialog, {across.position(gWire.x0), down.position(gWire.y0)});
+    view.repaint();
+    Screenshot("one-point");
+    Click(view.dialog, {across.position(gWire.x1), down.position(gWire.y1)});
+    const Marking wire = ReadMarking(host);
+    const double slack = 2 * across.scale + 1;
+    Check(wire.count == 2 && Near(wire.points.startH, gWire.x0, slack) && Near(wire.points.startV, gWire.y0, slack) &&
+              Near(wire.points.endH, gWire.x1, slack) && Near(wire.points.endV, gWire.y1, slack),
+          "clicks on the wire's ends mark it");
+}
+
+void DriveConfirmedDialog(const Host& host) {
+    HWND dialog = WaitForDialog(kCaption);
+    Check(dialog != nullptr, "the dialog appears");
+    if (!dialog) return;
+    const DialogView view(dialog);
+    Check(view.trackbar && GetParent(view.trackbar) == view.toolbar, "the trackbar lies in the toolbar");
+    Check(PixelAt(dialog, view.at(2, 2)) != GetSysColor(COLOR_BTNFACE), "the preview shows the image");
+    view.repaint();
+    Screenshot("photo");
+    CheckZooming(view);
+
+    PostCommand(dialog, IDOK);
+    Check(AnswerMessageBox(kNoWire), "OK without points shows \"No wire selected\"");
+    Check(IsWindow(dialog), "the dialog stays open after the message");
+
+    CheckMarking(view, host);
+    SendMessageA(view.trackbar, TBM_SETPOS, TRUE, 40);
+    SendKey(view.trackbar, VK_RIGHT);
+    Check(view.trackbarPosition() == 41 && ReadMarking(host).width == 41, "moving the trackbar sets the width at once");
+
+    Command(dialog, IDOK, 1);
+    Command(dialog, IDCANCEL, 1);
+    Check(IsWindow(dialog), "OK and Cancel with a notification code do not close the dialog");
+    view.repaint();
+    Screenshot("marked");
+    Command(dialog, kZoomIn);
+    Check(PixelAt(dialog, view.at(2, 2)) != GetSysColor(COLOR_BTNFACE), "the zoomed preview shows the image");
+    view.repaint();
+    Check(PixelAt(dialog, view.at(2, 2)) != GetSysColor(COLOR_BTNFACE), "a full repaint shows it again");
+    Screenshot("marked-zoomed-in");
+    PressKey(dialog, VK_RETURN);
+    Check(WaitUntilGone(dialog), "Enter closes the dialog as OK");
+}
+
+// The recorded width stays in force until the user moves the trackbar.
+void DriveOutOfRangeWidth(const Host& host) {
+    HWND dialog = WaitForDialog(kCaption);
+    Check(dialog != nullptr, "the dialog appears with a recorded width of 300");
+    if (!dialog) return;
+    const DialogView view(dialog);
+    Check(view.trackbarPosition() == kMaxWireAreaWidth && ReadMarking(host).width == 300,
+          "the trackbar shows 200 while the width stays 300");
+    Click(dialog, view.at(1, 1));
+    Click(dialog, view.at(4, 3));
+    PostCommand(dialog, IDOK);
+    Check(AnswerMessageBox(kBadWidth), "OK is refused with \"Invalid wire area width\"");
+    Check(IsWindow(dialog), "the dialog stays open after the range message");
+    SendKey(view.trackbar, VK_LEFT);
+    Check(ReadMarking(host).width == 199, "moving the trackbar brings the width into range");
+    PostCommand(dialog, IDOK);
+    Check(WaitUntilGone(dialog), "OK then closes the dialog");
+}
+
+// Escape cancels: the points as the dialog left them, the width as before.
+void DriveCancelledDialog(const Host& host) {
+    HWND dialog = WaitForDialog(kCaption);
+    Check(dialog != nullptr, "the dialog appears again");
+    if (!dialog) return;
+    const DialogView view(dialog);
+    const Marking before = ReadMarking(host);
+    Check(before.count == 0 && before.width == 41 && view.trackbarPosition() == 41,
+          "it opens unmarked with the last width, 41, from the registry");
+    SendKey(view.trackbar, VK_RIGHT);
+    Click(dialog, view.at(2, 2));
+    const Marking changed = ReadMarking(host);
+    Check(changed.count == 1 && changed.width == 42, "a click sets a start point and the trackbar width 42");
+    PressKey(dialog, VK_ESCAPE);
+    Check(WaitUntilGone(dialog), "Escape closes the dialog as Cancel");
+}
+
+// The preview could not be fetched: nothing to see, but OK still works.
+void DriveDialogWithoutPreview(const Host&) {
+    HWND dialog = WaitForDialog(kCaption);
+    Check(dialog != nullptr, "the dialog appears when the host fails to give the preview");
+    if (!dialog) return;
+    const DialogView view(dialog);
+    Check(PixelAt(dialog, view.at(2, 2)) == GetSysColor(COLOR_BTNFACE), "the preview area stays empty");
+    Click(dialog, view.at(1, 1));
+    Click(dialog, view.at(4, 4));
+    PostCommand(dialog, IDOK);
+    Check(WaitUntilGone(dialog), "OK closes it");
+}
+
+// Runs the host's interactive filter while driveDialog plays the user.
+template <class Drive>
+Outcome RunWithUser(Host& host, const PluginLoader& plugin, Drive driveDialog) {
+    std::thread user([&] { driveDialog(host); });
+    const Outcome outcome = host.runInteractive(plugin.entry());
+    user.join();
+    return outcome;
+}
+
+// Mean squared difference of two images of the same size.
+double MeanSquaredDifference(const Image& a, const Image& b) {
+    double sum = 0;
+    for (size_t i = 0; i < a.pixels.size() && i < b.pixels.size(); ++i) {
+        const double d = double(a.pixels[i]) - b.pixels[i];
+        sum += d * d;
+    }
+    return a.pixels.empty() ? 0 : sum / double(a.pixels.size());
+}
+
+void MarkAndConfirm(const PluginLoader& plugin, const Image& image, const Image& clean,
+                    const std::filesystem::path& out) {
+    Host host(image, Quiet());
+    const Outcome done = RunWithUser(host, plugin, DriveConfirmedDialog);
+    Check(done.ok(), "the run after OK succeeds (code " + std::to_string(done.code) + ")");
+    const Marking marked = ReadMarking(host);
+    Check(marked.count == 2 && marked.width == 41, "the plug-in keeps the two points and width 41");
+    const double before = MeanSquaredDifference(image, clean), after = MeanSquaredDifference(host.output(), clean);
+    Check(after * 4 < before, "the wire was removed (mean squared difference from the clean photo " +
+                                  std::to_string(before) + " -> " + std::to_string(after) + ")");
+    WriteImage(out, host.output());
+
+    Host headless(image, Quiet());
+    const Outcome again = headless.runFirst(plugin.entry(), {marked.points, marked.width});
+    Check(again.ok() && headless.output().pixels == host.output().pixels,
+          "a headless run with the points and width the dialog recorded gives the same bytes");
+
+    const Outcome cancelled = RunWithUser(host, plugin, DriveCancelledDialog);
+    Check(cancelled.selector == filterSelectorStart && cancelled.code == userCanceledErr,
+          "a cancelled dialog reports -128 from the start selector");
+    const Marking kept = ReadMarking(host);
+    Check(kept.width == 41 && kept.count == 1, "after Cancel the width is restored and the points are kept");
+}
+
+void RecordedWidthOutOfRange(const PluginLoader& plugin, const Image& image) {
+    Host host(image, Quiet());
+    Descriptor script;
+    script.putInteger(keyWireAreaWidth, 300);
+    host.setScript(script, plugInDialogDisplay);
+    const Outcome done = RunWithUser(host, plugin, DriveOutOfRangeWidth);
+    Check(done.ok() && ReadMarking(host).width == 199, "the run goes on with width 199");
+}
+
+void PreviewFailure(const PluginLoader& plugin, const Image& image) {
+    HostOptions options = Quiet();
+    options.faults.advance = {1, -1};  // the first request is the preview's
+    Host host(image, options);
+    const Outcome done = RunWithUser(host, plugin, DriveDialogWithoutPreview);
+    Check(done.ok(), "the preview's error does not reach the host (code " + std::to_string(done.code) + ")");
+    Check(host.output().pixels != image.pixels, "the wire is removed all the same");
+}
+
+// Each way of closing the about box, and the web button that does not.
+void AboutBox(const PluginLoader& plugin, const Image& image) {
+    Host host(image, Quiet());
+    struct Closer {
+        const char* what;
+        void (*close)(HWND box);
+    };
+    const Closer closers[] = {
+        {"Enter", [](HWND box) { PostMessageA(box, WM_CHAR, VK_RETURN, 0); }},
+        {"Escape", [](HWND box) { PostMessageA(box, WM_CHAR, VK_ESCAPE, 0); }},
+        {"a click", [](HWND box) { PostMessageA(box, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(4, 4)); }},
+        {"command 1", [](HWND box) { PostCommand(box, IDOK); }},
+        {"command 2", [](HWND box) { PostCommand(box, IDCANCEL); }},
+    };
+    bool first = true;
+    for (const Closer& closer : closers) {
+        std::thread user([&] {
+            HWND owner = nullptr;
+            WaitUntil([&] { return (owner = FindWindowA("STATIC", "filterhost")) != nullptr; });
+            HWND box = WaitForDialog("", owner);
+            Check(box != nullptr, std::string("the about box appears (to be closed by ") + closer.what + ")");
+            if (!box) return;
+            if (first) {
+                RECT client, window;
+                GetClientRect(owner, &client);
+                MapWindowPoints(owner, HWND_DESKTOP, reinterpret_cast<POINT*>(&client), 2);
+                GetWindowRect(box, &window);
+                const LONG top = client.top + (client.bottom - client.top - (window.bottom - window.top)) / 3;
+                Check(window.top == top, "the about box sits a third of the way down its owner");
+                Screenshot("about");
+                Command(box, kAboutWebButton);
+                Check(IsWindow(box), "the web button keeps the box open");
+            }
+            closer.close(box);
+            Check(WaitUntilGone(box), std::string(closer.what) + " closes the about box");
+        });
+        host.about(plugin.entry());
+        user.join();
+        first = false;
+    }
+    Check(host.browsedUrls() == std::vector<std::string>{"http://www.linefix.example"},
+          "the web button asks the host to open http://www.linefix.example");
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 6 || std::sscanf(argv[3], "%d,%d,%d,%d", &gWire.x0, &gWire.y0, &gWire.x1, &gWire.y1) != 4) {
+        std::fprintf(stderr, "usage: ui_driver PLUGIN IMAGE X0,Y0,X1,Y1 CLEAN_IMAGE OUT [SCREENSHOT_FOLDER]\n");
+        return 2;
+    }
+    if (argc > 6) SetScreenshotFolder(argv[6]);
+    try {
+        const PluginLoader plugin(argv[1]);
+        const Image image = ReadImage(argv[2]);
+        MarkAndConfirm(plugin, image, ReadImage(argv[4]), argv[5]);
+        RecordedWidthOutOfRange(plugin, image);
+        PreviewFailure(plugin, image);
+        AboutBox(plugin, image);
+    } catch (const std::exception& e) {
+        Check(false, std::string("no error: ") + e.what());
+    }
+    std::printf("%d failed\n", FailureCount());
+    return FailureCount() == 0 ? 0 : 1;
+}

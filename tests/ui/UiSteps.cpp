@@ -1,0 +1,98 @@
+#include "UiSteps.h"
+
+#include <chrono>
+#include <cstdio>
+#include <fstream>
+#include <thread>
+
+namespace {
+
+constexpr auto kPatience = std::chrono::seconds(60);
+int failures = 0;
+std::filesystem::path screenshots;
+
+}  // namespace
+
+void Check(bool ok, const std::string& what) {
+    std::printf("%s: %s\n", ok ? "ok" : "FAILED", what.c_str());
+    std::fflush(stdout);
+    failures += !ok;
+}
+
+int FailureCount() { return failures; }
+
+bool WaitUntil(const std::function<bool()>& ready) {
+    const auto end = std::chrono::steady_clock::now() + kPatience;
+    while (!ready()) {
+        if (std::chrono::steady_clock::now() > end) return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+    return true;
+}
+
+HWND WaitForDialog(const char* caption, HWND owner) {
+    HWND found = nullptr;
+    WaitUntil([&] {
+        found = FindWindowA("#32770", caption);
+        if (found && owner && GetWindow(found, GW_OWNER) != owner) found = nullptr;
+        return found && IsWindowVisible(found);
+    });
+    return found;
+}
+
+bool WaitUntilGone(HWND window) {
+    return WaitUntil([&] { return !IsWindow(window); });
+}
+
+void Click(HWND window, POINT at) {
+    const LPARAM where = MAKELPARAM(at.x, at.y);
+    SendMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, where);
+    SendMessageA(window, WM_LBUTTONUP, 0, where);
+}
+
+void PressKey(HWND window, UINT key) {
+    PostMessageA(window, WM_KEYDOWN, key, 1);
+    PostMessageA(window, WM_KEYUP, key, LPARAM(0xC0000001));
+}
+
+void SendKey(HWND window, UINT key) {
+    SendMessageA(window, WM_KEYDOWN, key, 1);
+    SendMessageA(window, WM_KEYUP, key, LPARAM(0xC0000001));
+}
+
+void Command(HWND window, int id, int notification) {
+    SendMessageA(window, WM_COMMAND, MAKEWPARAM(id, notification), 0);
+}
+
+void PostCommand(HWND window, int id) { PostMessageA(window, WM_COMMAND, MAKEWPARAM(id, 0), 0); }
+
+bool AnswerMessageBox(const char* caption) {
+    HWND box = WaitForDialog(caption);
+    if (!box) return false;
+    PostCommand(box, IDOK);
+    return WaitUntilGone(box);
+}
+
+RECT ControlRect(HWND dialog, int id) {
+    RECT r{};
+    GetWindowRect(GetDlgItem(dialog, id), &r);
+    MapWindowPoints(HWND_DESKTOP, dialog, reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+
+COLORREF PixelAt(HWND window, POINT at) {
+    UpdateWindow(window);
+    HDC dc = GetDC(window);
+    const COLORREF c = dc ? GetPixel(dc, at.x, at.y) : CLR_INVALID;
+    if (dc) ReleaseDC(window, dc);
+    return c;
+}
+
+void SetScreenshotFolder(const std::filesystem::path& folder) { screenshots = folder; }
+
+void Screenshot(const std::string& name) {
+    if (screenshots.empty()) return;
+    const std::filesystem::path request = screenshots / (name + ".request");
+    std::ofstream(request).put('\n');
+    Check(WaitUntil([&] { return !std::filesystem::exists(request); }), "screenshot " + name + " taken");
+}
