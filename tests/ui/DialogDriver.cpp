@@ -5,6 +5,9 @@
 // slow under emulation, so one run covers every scenario.
 //   ui_driver PLUGIN IMAGE X0,Y0,X1,Y1 CLEAN_IMAGE OUT [SCREENSHOT_FOLDER]
 // IMAGE is CLEAN_IMAGE with a dark wire drawn from (X0, Y0) to (X1, Y1).
+//   ui_driver --press ok|cancel|about
+// marks a wire and presses OK, or presses Cancel, in the dialog that another
+// process (filterhost --dialog) shows, or closes its about box.
 #include <windows.h>
 #include <commctrl.h>
 
@@ -301,6 +304,13 @@ void PreviewFailure(const PluginLoader& plugin, const Image& image) {
     Check(host.output().pixels != image.pixels, "the wire is removed all the same");
 }
 
+// The about box that the host's hidden window owns.
+HWND WaitForAboutBox() {
+    HWND owner = nullptr;
+    WaitUntil([&] { return (owner = FindWindowA("STATIC", "filterhost")) != nullptr; });
+    return owner ? WaitForDialog("", owner) : nullptr;
+}
+
 // Each way of closing the about box, and the web button that does not.
 void AboutBox(const PluginLoader& plugin, const Image& image) {
     Host host(image, Quiet());
@@ -318,12 +328,11 @@ void AboutBox(const PluginLoader& plugin, const Image& image) {
     bool first = true;
     for (const Closer& closer : closers) {
         std::thread user([&] {
-            HWND owner = nullptr;
-            WaitUntil([&] { return (owner = FindWindowA("STATIC", "filterhost")) != nullptr; });
-            HWND box = WaitForDialog("", owner);
+            HWND box = WaitForAboutBox();
             Check(box != nullptr, std::string("the about box appears (to be closed by ") + closer.what + ")");
             if (!box) return;
             if (first) {
+                HWND owner = GetWindow(box, GW_OWNER);
                 RECT client, window;
                 GetClientRect(owner, &client);
                 MapWindowPoints(owner, HWND_DESKTOP, reinterpret_cast<POINT*>(&client), 2);
@@ -345,11 +354,35 @@ void AboutBox(const PluginLoader& plugin, const Image& image) {
           "the web button asks the host to open http://www.linefix.example");
 }
 
+// Plays the user for another program's dialog: marks a wire across the
+// preview and presses OK, or presses Cancel; or closes the about box.
+int Press(const std::string& button) {
+    if (button == "about") {
+        HWND box = WaitForAboutBox();
+        Check(box != nullptr, "the host's about box appears");
+        if (box) PostMessageA(box, WM_CHAR, VK_RETURN, 0);
+        Check(box && WaitUntilGone(box), "Enter closes the host's about box");
+        return FailureCount() == 0 ? 0 : 1;
+    }
+    HWND dialog = WaitForDialog(kCaption);
+    Check(dialog != nullptr, "the host's dialog appears");
+    if (!dialog) return 1;
+    const DialogView view(dialog);
+    Click(dialog, view.at(1, 1));
+    Click(dialog, view.at(4, 4));
+    PostCommand(dialog, button == "ok" ? IDOK : IDCANCEL);
+    Check(WaitUntilGone(dialog), button + " closes the host's dialog");
+    return FailureCount() == 0 ? 0 : 1;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (argc == 3 && std::strcmp(argv[1], "--press") == 0) return Press(argv[2]);
     if (argc < 6 || std::sscanf(argv[3], "%d,%d,%d,%d", &gWire.x0, &gWire.y0, &gWire.x1, &gWire.y1) != 4) {
-        std::fprintf(stderr, "usage: ui_driver PLUGIN IMAGE X0,Y0,X1,Y1 CLEAN_IMAGE OUT [SCREENSHOT_FOLDER]\n");
+        std::fprintf(stderr,
+                     "usage: ui_driver PLUGIN IMAGE X0,Y0,X1,Y1 CLEAN_IMAGE OUT [SCREENSHOT_FOLDER]\n"
+                     "       ui_driver --press ok|cancel|about\n");
         return 2;
     }
     if (argc > 6) SetScreenshotFolder(argv[6]);
