@@ -246,7 +246,13 @@ void DriveDialogWithoutPreview(const Host&) {
 // Runs the host's interactive filter while driveDialog plays the user.
 template <class Drive>
 Outcome RunWithUser(Host& host, const PluginLoader& plugin, Drive driveDialog) {
-    std::thread user([&] { driveDialog(host); });
+    std::thread user([&] {
+        driveDialog(host);
+        // A scenario that failed half-way must still let the host go on.
+        for (const char* box : {kNoWire, kBadWidth})
+            if (HWND left = FindWindowA("#32770", box)) PostCommand(left, IDOK);
+        if (HWND left = FindWindowA("#32770", kCaption)) PostCommand(left, IDCANCEL);
+    });
     const Outcome outcome = host.runInteractive(plugin.entry());
     user.join();
     return outcome;
@@ -302,6 +308,68 @@ void PreviewFailure(const PluginLoader& plugin, const Image& image) {
     const Outcome done = RunWithUser(host, plugin, DriveDialogWithoutPreview);
     Check(done.ok(), "the preview's error does not reach the host (code " + std::to_string(done.code) + ")");
     Check(host.output().pixels != image.pixels, "the wire is removed all the same");
+}
+
+Image Crop(const Image& image, int32_t width, int32_t height, bool grey) {
+    Image part;
+    part.width = width;
+    part.height = height;
+    part.channels = grey ? 1 : image.channels;
+    for (int32_t y = 0; y < height; ++y)
+        for (int32_t x = 0; x < width; ++x)
+            for (int32_t c = 0; c < part.channels; ++c) part.pixels.push_back(image.at(x, y, c));
+    return part;
+}
+
+bool IsGrey(COLORREF c) { return GetRValue(c) == GetGValue(c) && GetGValue(c) == GetBValue(c); }
+
+// Images the preview must cope with: 16-bit samples, a grey image smaller
+// than the area, a single pixel.
+void UnusualImages(const PluginLoader& plugin, const Image& image) {
+    HostOptions deep = Quiet();
+    deep.depth = 16;
+    Host deepHost(image, deep);
+    RunWithUser(deepHost, plugin, [](const Host&) {
+        HWND dialog = WaitForDialog(kCaption);
+        Check(dialog != nullptr, "the dialog appears for a 16-bit image");
+        if (!dialog) return;
+        const DialogView view(dialog);
+        Check(PixelAt(dialog, view.at(2, 2)) != GetSysColor(COLOR_BTNFACE), "the 16-bit image shows in the preview");
+        PostCommand(dialog, IDCANCEL);
+        WaitUntilGone(dialog);
+    });
+
+    Host small(Crop(image, 40, 30, true), Quiet());
+    RunWithUser(small, plugin, [](const Host&) {
+        HWND dialog = WaitForDialog(kCaption);
+        Check(dialog != nullptr, "the dialog appears for a 40 x 30 grey image");
+        if (!dialog) return;
+        const DialogView view(dialog);
+        const POINT centre{(view.area.left + view.area.right) / 2, (view.area.top + view.area.bottom) / 2};
+        const COLORREF shown = PixelAt(dialog, centre);
+        Check(shown != GetSysColor(COLOR_BTNFACE) && IsGrey(shown), "the small grey image shows in the middle");
+        Check(PixelAt(dialog, view.at(1, 1)) == GetSysColor(COLOR_BTNFACE), "the area around it is background");
+        Screenshot("small-grey");
+        PostCommand(dialog, IDCANCEL);
+        WaitUntilGone(dialog);
+    });
+
+    // A single pixel reduces to nothing to show or click on.
+    Host tiny(Crop(image, 1, 1, false), Quiet());
+    const Outcome done = RunWithUser(tiny, plugin, [](const Host& host) {
+        HWND dialog = WaitForDialog(kCaption);
+        Check(dialog != nullptr, "the dialog appears for a 1 x 1 image");
+        if (!dialog) return;
+        const DialogView view(dialog);
+        Click(dialog, view.at(2, 2));
+        Click(dialog, {(view.area.left + view.area.right) / 2, (view.area.top + view.area.bottom) / 2});
+        Check(ReadMarking(host).count == 0, "clicks beside the empty preview mark nothing");
+        PostCommand(dialog, IDOK);
+        Check(AnswerMessageBox(kNoWire), "OK asks for a wire");
+        PostCommand(dialog, IDCANCEL);
+        Check(WaitUntilGone(dialog), "Cancel closes it");
+    });
+    Check(done.code == userCanceledErr, "the 1 x 1 run ends as cancelled");
 }
 
 // The about box that the host's hidden window owns.
@@ -392,6 +460,7 @@ int main(int argc, char** argv) {
         MarkAndConfirm(plugin, image, ReadImage(argv[4]), argv[5]);
         RecordedWidthOutOfRange(plugin, image);
         PreviewFailure(plugin, image);
+        UnusualImages(plugin, image);
         AboutBox(plugin, image);
     } catch (const std::exception& e) {
         Check(false, std::string("no error: ") + e.what());
