@@ -30,7 +30,7 @@ namespace {
 constexpr char kCaption[] = "Linefix - removes wires from photos";
 constexpr char kNoWire[] = "No wire selected";
 constexpr char kBadWidth[] = "Invalid wire area width";
-constexpr int kPreviewArea = 5, kTrackbar = 3, kHorizontalBar = 1010;
+constexpr int kPreviewArea = 5, kTrackbar = 3, kVerticalBar = 1009, kHorizontalBar = 1010;
 constexpr int kZoomIn = 6, kZoomOut = 7;
 constexpr int kAboutWebButton = 4;
 
@@ -93,13 +93,34 @@ struct DialogView {
 
 // The middle of the image stays under the middle of the area: the
 // horizontal bar sits half-way along its range.
-bool CentredHorizontally(const DialogView& view) {
+SCROLLINFO BarInfo(HWND dialog, int bar) {
     SCROLLINFO info{};
     info.cbSize = sizeof info;
     info.fMask = SIF_ALL;
-    if (!GetScrollInfo(GetDlgItem(view.dialog, kHorizontalBar), SB_CTL, &info)) return false;
+    GetScrollInfo(GetDlgItem(dialog, bar), SB_CTL, &info);
+    return info;
+}
+
+bool CentredHorizontally(const DialogView& view) {
+    const SCROLLINFO info = BarInfo(view.dialog, kHorizontalBar);
     const int middleOfView = info.nPos + int(info.nPage) / 2;
-    return std::abs(middleOfView - (info.nMax + info.nMin) / 2) <= 2;
+    return info.nPage > 0 && std::abs(middleOfView - (info.nMax + info.nMin) / 2) <= 2;
+}
+
+// Scroll requests as the bars send them: pages of 100, lines of 1, the thumb.
+void CheckScrolling(const DialogView& view) {
+    HWND across = GetDlgItem(view.dialog, kHorizontalBar), down = GetDlgItem(view.dialog, kVerticalBar);
+    auto scroll = [&](UINT message, HWND bar, int request, int thumb = 0) {
+        SendMessageA(view.dialog, message, MAKEWPARAM(request, thumb), reinterpret_cast<LPARAM>(bar));
+        return BarInfo(view.dialog, bar == across ? kHorizontalBar : kVerticalBar).nPos;
+    };
+    Check(scroll(WM_HSCROLL, across, SB_THUMBTRACK, 7) == 7, "dragging the thumb scrolls to its position");
+    Check(scroll(WM_HSCROLL, across, SB_PAGERIGHT) == 107 && scroll(WM_HSCROLL, across, SB_LINELEFT) == 106,
+          "a page is 100 pixels, a line 1");
+    Check(scroll(WM_VSCROLL, down, SB_THUMBPOSITION, 3) == 3 && scroll(WM_VSCROLL, down, SB_LINEDOWN) == 4,
+          "the vertical bar scrolls alike");
+    Check(scroll(WM_HSCROLL, across, SB_PAGELEFT) == 6 && scroll(WM_HSCROLL, across, SB_PAGELEFT) == 0,
+          "scrolling stops at the start");
 }
 
 void CheckZooming(const DialogView& view) {
@@ -112,6 +133,7 @@ void CheckZooming(const DialogView& view) {
     while (view.enabled(kZoomIn) && steps < 20) Command(view.dialog, kZoomIn), ++steps;
     Check(!view.enabled(kZoomIn), "zoom in is greyed at factor 1 (after " + std::to_string(steps) + " steps)");
     Check(CentredHorizontally(view), "the centre stays through every zoom step");
+    CheckScrolling(view);
     while (view.enabled(kZoomOut) && steps < 40) Command(view.dialog, kZoomOut), ++steps;
     Check(!view.enabled(kZoomOut) && view.enabled(kZoomIn), "zooming out returns to the fitted scale");
 }
@@ -422,6 +444,23 @@ void AboutBox(const PluginLoader& plugin, const Image& image) {
           "the web button asks the host to open http://www.linefix.example");
 }
 
+// A host without the basic suite cannot open the address; the box says it.
+void AboutBoxWithoutSuites(const PluginLoader& plugin, const Image& image) {
+    HostOptions bare = Quiet();
+    bare.basicSuite = false;
+    Host without(image, bare);
+    std::thread user([&] {
+        HWND box = WaitForAboutBox();
+        if (!box) return Check(false, "the about box appears without the suites");
+        PostCommand(box, kAboutWebButton);
+        Check(AnswerMessageBox("Linefix"), "without the host's suites the web button gives the address instead");
+        PostMessageA(box, WM_CHAR, VK_ESCAPE, 0);
+        Check(WaitUntilGone(box), "and the box still closes");
+    });
+    without.about(plugin.entry());
+    user.join();
+}
+
 // Plays the user for another program's dialog: marks a wire across the
 // preview and presses OK, or presses Cancel; or closes the about box.
 int Press(const std::string& button) {
@@ -462,6 +501,7 @@ int main(int argc, char** argv) {
         PreviewFailure(plugin, image);
         UnusualImages(plugin, image);
         AboutBox(plugin, image);
+        AboutBoxWithoutSuites(plugin, image);
     } catch (const std::exception& e) {
         Check(false, std::string("no error: ") + e.what());
     }
