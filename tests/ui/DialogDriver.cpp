@@ -15,6 +15,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <optional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -90,6 +91,14 @@ struct DialogView {
         UpdateWindow(dialog);
     }
 };
+
+// The main dialog once it shows; a failed check when it does not.
+std::optional<DialogView> AwaitDialog(const std::string& when) {
+    HWND dialog = WaitForDialog(kCaption);
+    Check(dialog != nullptr, "the dialog appears" + (when.empty() ? "" : " " + when));
+    if (!dialog) return std::nullopt;
+    return DialogView(dialog);
+}
 
 // The middle of the image stays under the middle of the area: the
 // horizontal bar sits half-way along its range.
@@ -183,10 +192,10 @@ void CheckMarking(const DialogView& view, const Host& host) {
 }
 
 void DriveConfirmedDialog(const Host& host) {
-    HWND dialog = WaitForDialog(kCaption);
-    Check(dialog != nullptr, "the dialog appears");
-    if (!dialog) return;
-    const DialogView view(dialog);
+    const std::optional<DialogView> shown = AwaitDialog("");
+    if (!shown) return;
+    const DialogView& view = *shown;
+    HWND dialog = view.dialog;
     Check(view.trackbar && GetParent(view.trackbar) == view.toolbar, "the trackbar lies in the toolbar");
     Check(PixelAt(dialog, view.at(2, 2)) != GetSysColor(COLOR_BTNFACE), "the preview shows the image");
     view.repaint();
@@ -218,10 +227,10 @@ void DriveConfirmedDialog(const Host& host) {
 
 // The recorded width stays in force until the user moves the trackbar.
 void DriveOutOfRangeWidth(const Host& host) {
-    HWND dialog = WaitForDialog(kCaption);
-    Check(dialog != nullptr, "the dialog appears with a recorded width of 300");
-    if (!dialog) return;
-    const DialogView view(dialog);
+    const std::optional<DialogView> shown = AwaitDialog("with a recorded width of 300");
+    if (!shown) return;
+    const DialogView& view = *shown;
+    HWND dialog = view.dialog;
     Check(view.trackbarPosition() == kMaxWireAreaWidth && ReadMarking(host).width == 300,
           "the trackbar shows 200 while the width stays 300");
     Click(dialog, view.at(1, 1));
@@ -237,10 +246,10 @@ void DriveOutOfRangeWidth(const Host& host) {
 
 // Escape cancels: the points as the dialog left them, the width as before.
 void DriveCancelledDialog(const Host& host) {
-    HWND dialog = WaitForDialog(kCaption);
-    Check(dialog != nullptr, "the dialog appears again");
-    if (!dialog) return;
-    const DialogView view(dialog);
+    const std::optional<DialogView> shown = AwaitDialog("again");
+    if (!shown) return;
+    const DialogView& view = *shown;
+    HWND dialog = view.dialog;
     const Marking before = ReadMarking(host);
     Check(before.count == 0 && before.width == 41 && view.trackbarPosition() == 41,
           "it opens unmarked with the last width, 41, from the registry");
@@ -254,10 +263,10 @@ void DriveCancelledDialog(const Host& host) {
 
 // The preview could not be fetched: nothing to see, but OK still works.
 void DriveDialogWithoutPreview(const Host&) {
-    HWND dialog = WaitForDialog(kCaption);
-    Check(dialog != nullptr, "the dialog appears when the host fails to give the preview");
-    if (!dialog) return;
-    const DialogView view(dialog);
+    const std::optional<DialogView> shown = AwaitDialog("when the host fails to give the preview");
+    if (!shown) return;
+    const DialogView& view = *shown;
+    HWND dialog = view.dialog;
     Check(PixelAt(dialog, view.at(2, 2)) == GetSysColor(COLOR_BTNFACE), "the preview area stays empty");
     Click(dialog, view.at(1, 1));
     Click(dialog, view.at(4, 4));
@@ -352,10 +361,10 @@ void UnusualImages(const PluginLoader& plugin, const Image& image) {
     deep.depth = 16;
     Host deepHost(image, deep);
     RunWithUser(deepHost, plugin, [](const Host&) {
-        HWND dialog = WaitForDialog(kCaption);
-        Check(dialog != nullptr, "the dialog appears for a 16-bit image");
-        if (!dialog) return;
-        const DialogView view(dialog);
+        const std::optional<DialogView> shown = AwaitDialog("for a 16-bit image");
+        if (!shown) return;
+        const DialogView& view = *shown;
+        HWND dialog = view.dialog;
         Check(PixelAt(dialog, view.at(2, 2)) != GetSysColor(COLOR_BTNFACE), "the 16-bit image shows in the preview");
         PostCommand(dialog, IDCANCEL);
         WaitUntilGone(dialog);
@@ -363,13 +372,13 @@ void UnusualImages(const PluginLoader& plugin, const Image& image) {
 
     Host small(Crop(image, 40, 30, true), Quiet());
     RunWithUser(small, plugin, [](const Host&) {
-        HWND dialog = WaitForDialog(kCaption);
-        Check(dialog != nullptr, "the dialog appears for a 40 x 30 grey image");
-        if (!dialog) return;
-        const DialogView view(dialog);
+        const std::optional<DialogView> shown = AwaitDialog("for a 40 x 30 grey image");
+        if (!shown) return;
+        const DialogView& view = *shown;
+        HWND dialog = view.dialog;
         const POINT centre{(view.area.left + view.area.right) / 2, (view.area.top + view.area.bottom) / 2};
-        const COLORREF shown = PixelAt(dialog, centre);
-        Check(shown != GetSysColor(COLOR_BTNFACE) && IsGrey(shown), "the small grey image shows in the middle");
+        const COLORREF colour = PixelAt(dialog, centre);
+        Check(colour != GetSysColor(COLOR_BTNFACE) && IsGrey(colour), "the small grey image shows in the middle");
         Check(PixelAt(dialog, view.at(1, 1)) == GetSysColor(COLOR_BTNFACE), "the area around it is background");
         Screenshot("small-grey");
         PostCommand(dialog, IDCANCEL);
@@ -379,10 +388,10 @@ void UnusualImages(const PluginLoader& plugin, const Image& image) {
     // A single pixel reduces to nothing to show or click on.
     Host tiny(Crop(image, 1, 1, false), Quiet());
     const Outcome done = RunWithUser(tiny, plugin, [](const Host& host) {
-        HWND dialog = WaitForDialog(kCaption);
-        Check(dialog != nullptr, "the dialog appears for a 1 x 1 image");
-        if (!dialog) return;
-        const DialogView view(dialog);
+        const std::optional<DialogView> shown = AwaitDialog("for a 1 x 1 image");
+        if (!shown) return;
+        const DialogView& view = *shown;
+        HWND dialog = view.dialog;
         Click(dialog, view.at(2, 2));
         Click(dialog, {(view.area.left + view.area.right) / 2, (view.area.top + view.area.bottom) / 2});
         Check(ReadMarking(host).count == 0, "clicks beside the empty preview mark nothing");
@@ -471,10 +480,10 @@ int Press(const std::string& button) {
         Check(box && WaitUntilGone(box), "Enter closes the host's about box");
         return FailureCount() == 0 ? 0 : 1;
     }
-    HWND dialog = WaitForDialog(kCaption);
-    Check(dialog != nullptr, "the host's dialog appears");
-    if (!dialog) return 1;
-    const DialogView view(dialog);
+    const std::optional<DialogView> shown = AwaitDialog("in the host");
+    if (!shown) return 1;
+    const DialogView& view = *shown;
+    HWND dialog = view.dialog;
     Click(dialog, view.at(1, 1));
     Click(dialog, view.at(4, 4));
     PostCommand(dialog, button == "ok" ? IDOK : IDCANCEL);
