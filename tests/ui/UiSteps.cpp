@@ -7,7 +7,8 @@
 
 namespace {
 
-constexpr auto kPatience = std::chrono::seconds(60);
+// Generous: under an emulator a Windows program takes a minute to start.
+constexpr auto kPatience = std::chrono::seconds(180);
 int failures = 0;
 std::filesystem::path screenshots;
 
