@@ -354,6 +354,36 @@ Image Crop(const Image& image, int32_t width, int32_t height, bool grey) {
 
 bool IsGrey(COLORREF c) { return GetRValue(c) == GetGValue(c) && GetGValue(c) == GetBValue(c); }
 
+// A grey image of 8000 x 6000: reduced by a large factor, and at full size
+// scrolled over thousands of pixels.
+void LargeImage(const PluginLoader& plugin) {
+    Image large;
+    large.width = 8000;
+    large.height = 6000;
+    large.channels = 1;
+    large.pixels.resize(size_t(large.width) * size_t(large.height));
+    for (int32_t y = 0; y < large.height; ++y)
+        for (int32_t x = 0; x < large.width; ++x) large.at(x, y, 0) = uint8_t(64 + (x / 100 + y / 100) % 2 * 128);
+    Host host(large, Quiet());
+    RunWithUser(host, plugin, [](const Host&) {
+        const std::optional<DialogView> shown = AwaitDialog("for an 8000 x 6000 image");
+        if (!shown) return;
+        const DialogView& view = *shown;
+        int steps = 0;
+        while (view.enabled(kZoomIn) && steps < 40) Command(view.dialog, kZoomIn), ++steps;
+        Check(steps >= 10, "it zooms in from a large factor in " + std::to_string(steps) + " steps");
+        const SCROLLINFO bar = BarInfo(view.dialog, kHorizontalBar);
+        const int last = bar.nMax - int(bar.nPage) + 1;
+        SendMessageA(view.dialog, WM_HSCROLL, MAKEWPARAM(SB_THUMBPOSITION, last),
+                     reinterpret_cast<LPARAM>(GetDlgItem(view.dialog, kHorizontalBar)));
+        Check(last > 7000 && BarInfo(view.dialog, kHorizontalBar).nPos == last, "the view scrolls to the far end");
+        Check(PixelAt(view.dialog, view.at(2, 2)) != GetSysColor(COLOR_BTNFACE), "and still shows the image there");
+        Screenshot("large-scrolled");
+        PostCommand(view.dialog, IDCANCEL);
+        WaitUntilGone(view.dialog);
+    });
+}
+
 // Images the preview must cope with: 16-bit samples, a grey image smaller
 // than the area, a single pixel.
 void UnusualImages(const PluginLoader& plugin, const Image& image) {
@@ -509,6 +539,7 @@ int main(int argc, char** argv) {
         RecordedWidthOutOfRange(plugin, image);
         PreviewFailure(plugin, image);
         UnusualImages(plugin, image);
+        LargeImage(plugin);
         AboutBox(plugin, image);
         AboutBoxWithoutSuites(plugin, image);
     } catch (const std::exception& e) {
