@@ -1,7 +1,5 @@
 #include "DialogTemplate.h"
 
-#include <stdexcept>
-
 namespace {
 
 constexpr uint16_t kExtendedSignature = 0xFFFF;
@@ -9,7 +7,7 @@ constexpr uint32_t kSetFont = 0x40;
 
 class Reader {
 public:
-    explicit Reader(const std::vector<uint8_t>& bytes) : bytes_(bytes) {}
+    explicit Reader(const ByteVector& bytes) : bytes_(bytes) {}
 
     uint16_t u16() {
         need(2);
@@ -43,10 +41,10 @@ public:
 
 private:
     void need(size_t n) const {
-        if (at_ + n > bytes_.size()) throw std::runtime_error("dialog template ends early");
+        if (at_ + n > bytes_.size()) throw PeError("dialog template ends early");
     }
 
-    const std::vector<uint8_t>& bytes_;
+    const ByteVector& bytes_;
     size_t at_ = 0;
 };
 
@@ -69,10 +67,10 @@ DialogControl ReadControl(Reader& r) {
 
 }  // namespace
 
-DialogTemplate ParseDialogTemplate(const std::vector<uint8_t>& bytes) {
+DialogTemplate ParseDialogTemplate(const ByteVector& bytes) {
     Reader r(bytes);
     DialogTemplate d{};
-    if (r.u16() != 1 || r.u16() != kExtendedSignature) throw std::runtime_error("not an extended dialog template");
+    if (r.u16() != 1 || r.u16() != kExtendedSignature) throw PeError("not an extended dialog template");
     r.u32();  // help identifier
     r.u32();  // extended style
     d.style = r.u32();

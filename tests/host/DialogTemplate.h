@@ -1,11 +1,14 @@
 // A reader of extended dialog templates as resource compilers store them:
 // the dialog's style, place and font, and each control's identifier, class,
-// style and rectangle. Malformed data throws std::runtime_error.
+// style and rectangle. Malformed data throws PeError, as the other resource
+// readers do.
 #pragma once
 
 #include <cstdint>
 #include <string>
 #include <vector>
+
+#include "PeImage.h"
 
 struct DialogControl {
     uint32_t id;
@@ -23,4 +26,4 @@ struct DialogTemplate {
     std::vector<DialogControl> controls;
 };
 
-DialogTemplate ParseDialogTemplate(const std::vector<uint8_t>& bytes);
+DialogTemplate ParseDialogTemplate(const ByteVector& bytes);

@@ -86,6 +86,7 @@ struct DialogView {
         return {area.left + (area.right - area.left) * fifthsAcross / 5,
                 area.top + (area.bottom - area.top) * fifthsDown / 5};
     }
+    POINT middle() const { return {(area.left + area.right) / 2, (area.top + area.bottom) / 2}; }
     void repaint() const {
         InvalidateRect(dialog, nullptr, TRUE);
         UpdateWindow(dialog);
@@ -406,8 +407,7 @@ void UnusualImages(const PluginLoader& plugin, const Image& image) {
         if (!shown) return;
         const DialogView& view = *shown;
         HWND dialog = view.dialog;
-        const POINT centre{(view.area.left + view.area.right) / 2, (view.area.top + view.area.bottom) / 2};
-        const COLORREF colour = PixelAt(dialog, centre);
+        const COLORREF colour = PixelAt(dialog, view.middle());
         Check(colour != GetSysColor(COLOR_BTNFACE) && IsGrey(colour), "the small grey image shows in the middle");
         Check(PixelAt(dialog, view.at(1, 1)) == GetSysColor(COLOR_BTNFACE), "the area around it is background");
         Screenshot("small-grey");
@@ -423,7 +423,7 @@ void UnusualImages(const PluginLoader& plugin, const Image& image) {
         const DialogView& view = *shown;
         HWND dialog = view.dialog;
         Click(dialog, view.at(2, 2));
-        Click(dialog, {(view.area.left + view.area.right) / 2, (view.area.top + view.area.bottom) / 2});
+        Click(dialog, view.middle());
         Check(ReadMarking(host).count == 0, "clicks beside the empty preview mark nothing");
         PostCommand(dialog, IDOK);
         Check(AnswerMessageBox(kNoWire), "OK asks for a wire");
