@@ -9,6 +9,7 @@ packages=(
   libgtest-dev googletest libbenchmark-dev libstb-dev
   g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix mingw-w64-i686-dev binutils-mingw-w64-i686
   wine wine32:i386 wine64 xvfb xauth imagemagick qemu-user
+  7zip dpkg-dev
 )
 
 SUDO=""
@@ -42,5 +43,47 @@ enable_i386_programs() {
   /lib/ld-linux.so.2 --version >/dev/null 2>&1 || { echo "setup: cannot run 32-bit programs" >&2; exit 1; }
 }
 
+# The 7-Zip extraction module is built from Debian's source package, so apt
+# needs source entries for the same suites as the binary ones.
+add_source_entries() {
+  grep -qsE '^(Types:.*deb-src|deb-src )' /etc/apt/sources.list /etc/apt/sources.list.d/*.list \
+    /etc/apt/sources.list.d/*.sources && return
+  echo "setup: adding Debian source entries"
+  $SUDO tee /etc/apt/sources.list.d/debian-src.sources >/dev/null <<'EOF'
+Types: deb-src
+URIs: http://deb.debian.org/debian
+Suites: bookworm bookworm-updates
+Components: main
+Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg
+
+Types: deb-src
+URIs: http://deb.debian.org/debian-security
+Suites: bookworm-security
+Components: main
+Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg
+EOF
+  $SUDO apt-get update -qq
+}
+
+# The source of the installed 7zip package (whose 7zz makes the test archives),
+# unpacked once into a cache outside the tree. The link "7zip" there is where
+# cmake/SevenZipModule.cmake looks by default.
+fetch_sevenzip_source() {
+  local cache="${XDG_CACHE_HOME:-$HOME/.cache}/br7zsfx"
+  local version upstream
+  version=$(dpkg-query -W -f='${Version}' 7zip)
+  version=${version#*:}
+  upstream=${version%-*}
+  if [ ! -f "$cache/7zip-$upstream/CPP/7zip/Bundles/Format7zExtract/makefile" ]; then
+    echo "setup: fetching the source of 7zip $version"
+    mkdir -p "$cache"
+    (cd "$cache" && apt-get source -qq "7zip=$version" >/dev/null)
+  fi
+  ln -sfn "7zip-$upstream" "$cache/7zip"
+  echo "setup: 7-Zip source in $cache/7zip"
+}
+
+add_source_entries
 install_missing
 enable_i386_programs
+fetch_sevenzip_source
