@@ -9,7 +9,7 @@ packages=(
   libgtest-dev googletest libbenchmark-dev libstb-dev
   g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix mingw-w64-i686-dev binutils-mingw-w64-i686
   wine wine32:i386 wine64 xvfb xauth imagemagick qemu-user
-  7zip dpkg-dev
+  7zip dpkg-dev python3
 )
 
 SUDO=""
