@@ -1,0 +1,8 @@
+#include "StartupState.h"
+
+SfxSettings sfxSettings;
+std::string systemTempPath;
+std::string workFolder;
+uint64_t archiveOffset = 0;
+std::wstring archiveCopyPath;
+std::array<uint8_t, kCopyBufferSize> copyBuffer;

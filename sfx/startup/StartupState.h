@@ -1,0 +1,27 @@
+// Process-wide values that the program body prepares before the main window
+// exists; the window code reads them directly, on the same thread.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "SfxSettings.h"
+
+// One buffer for the module copy, each language block's data and the archive
+// copy. Its size also bounds a language block's data (with the zero after it).
+constexpr size_t kCopyBufferSize = 76288;
+
+// The files in the work folder: the extraction module and the archive's copy.
+constexpr char kModuleFileName[] = "7Z.DLL";
+constexpr char kArchiveCopyName[] = "FILE.7Z";
+
+extern SfxSettings sfxSettings;
+extern std::string systemTempPath;  // as the system returns it, normally with a trailing "\"
+extern std::string workFolder;      // systemTempPath + "\" + "_BRSFX" + number + "\"
+extern uint64_t archiveOffset;      // first byte after the settings block
+extern std::wstring archiveCopyPath;  // workFolder + "FILE.7Z"
+extern std::array<uint8_t, kCopyBufferSize> copyBuffer;
+
+// How the process ends: 0 success, 1 failure, 2 cancelled.
+enum ExitCode : int { kExitSuccess = 0, kExitFailure = 1, kExitCancelled = 2 };

@@ -1,0 +1,31 @@
+#include "Switches.h"
+
+void ParseSwitches(const std::vector<std::string>& arguments, SfxSettings& settings) {
+    const size_t n = arguments.size();
+    for (size_t i = 0; i < n; ++i) {
+        const std::string& argument = arguments[i];
+        if (argument.empty() || (argument[0] != '-' && argument[0] != '/')) continue;
+        const std::string name = argument.substr(1);
+        if (name == "a") {
+            settings.autoExtract = 1;
+        } else if (name == "x") {
+            WriteSetting(settings.runCommand, "");
+        } else if (name == "s") {
+            settings.autoExtract = 1;
+            settings.overwriteMode = kOverwriteAll;
+        } else if (name == "o") {
+            settings.overwriteMode = kOverwriteAll;
+        } else if (name == "n") {
+            settings.overwriteMode = kSkipExisting;
+        } else if (name == "q") {
+            settings.overwriteMode = kAskEach;
+        } else if (name == "d") {
+            // The next argument is not skipped: it is still tried as a switch.
+            if (i + 1 < n) WriteSetting(settings.destination, arguments[i + 1]);
+        } else if (name == "#") {
+            for (size_t j = i + 1; j < n; ++j)
+                WriteSetting(settings.runCommand, ReadSetting(settings.runCommand) + " " + arguments[j]);
+            return;
+        }
+    }
+}

@@ -1,0 +1,46 @@
+#include "ExeFile.h"
+
+#include <vector>
+
+#include "PayloadError.h"
+
+std::wstring OwnExecutablePath() {
+    std::vector<wchar_t> path(32768);
+    const DWORD length = GetModuleFileNameW(nullptr, path.data(), DWORD(path.size()));
+    if (length == 0 || length >= path.size()) throw PayloadError("the program's own path is unknown");
+    return std::wstring(path.data(), length);
+}
+
+ExeFile::ExeFile(const std::wstring& path)
+    : handle_(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                          nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr)) {
+    if (handle_ == INVALID_HANDLE_VALUE) throw PayloadError("the program's own file cannot be opened");
+    LARGE_INTEGER size;
+    if (!GetFileSizeEx(handle_, &size)) {
+        CloseHandle(handle_);
+        throw PayloadError("the program's own file has no size");
+    }
+    size_ = uint64_t(size.QuadPart);
+}
+
+ExeFile::~ExeFile() { CloseHandle(handle_); }
+
+size_t ExeFile::Read(uint8_t* data, size_t size) {
+    size_t total = 0;
+    while (total < size) {
+        const DWORD want = DWORD(size - total < 0x10000000 ? size - total : 0x10000000);
+        DWORD got = 0;
+        if (!ReadFile(handle_, data + total, want, &got, nullptr)) throw PayloadError("reading the program's file failed");
+        if (got == 0) break;  // the end of the file
+        total += got;
+    }
+    position_ += total;
+    return total;
+}
+
+void ExeFile::Seek(uint64_t position) {
+    LARGE_INTEGER to;
+    to.QuadPart = LONGLONG(position);
+    if (!SetFilePointerEx(handle_, to, nullptr, FILE_BEGIN)) throw PayloadError("seeking in the program's file failed");
+    position_ = position;
+}

@@ -1,0 +1,18 @@
+#include "ProgramEnd.h"
+
+#include <windows.h>
+
+#include "ModuleShutdown.h"
+#include "StartupState.h"
+
+[[noreturn]] void EndProcess(int exitCode) {
+    // The module must be unloaded before its file can go.
+    ShutdownSevenZip();
+    if (!workFolder.empty()) {
+        // Deliberately unchecked: a file that was never written is simply not there.
+        DeleteFileA((workFolder + kArchiveCopyName).c_str());
+        DeleteFileA((workFolder + kModuleFileName).c_str());
+        RemoveDirectoryA(workFolder.c_str());
+    }
+    ExitProcess(UINT(exitCode));
+}

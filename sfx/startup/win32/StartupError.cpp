@@ -1,0 +1,16 @@
+#include "StartupError.h"
+
+#include <windows.h>
+
+#include "MessageTable.h"
+#include "ProgramEnd.h"
+#include "SfxSettings.h"
+#include "StartupState.h"
+
+[[noreturn]] void StartupFailure() {
+    MessageBoxA(nullptr, "An error occured while opening Brindlepacker 7-ZIP SFX.", kDefaultTitle,
+                MB_ICONERROR | MB_OK);
+    EndProcess(kExitFailure);
+}
+
+void ShowSignatureWarning() { MessageBoxA(nullptr, Message(43).c_str(), kDefaultTitle, MB_ICONERROR | MB_OK); }

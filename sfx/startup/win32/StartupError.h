@@ -1,0 +1,8 @@
+// The boxes of the start-up, with no owner window.
+#pragma once
+
+// "An error occured while opening ...", then the process ends with failure.
+[[noreturn]] void StartupFailure();
+
+// The settings block's signature is wrong: message 43; start-up goes on.
+void ShowSignatureWarning();

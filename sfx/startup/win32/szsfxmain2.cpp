@@ -1,0 +1,62 @@
+#include "szsfxmain2.h"
+
+#include <windows.h>
+
+#include "Destination.h"
+#include "ExeFile.h"
+#include "MessageTable.h"
+#include "ModuleCopy.h"
+#include "PayloadError.h"
+#include "PayloadLayout.h"
+#include "ProcessArguments.h"
+#include "ProgramEnd.h"
+#include "Random.h"
+#include "SafeDllSearch.h"
+#include "SettingsBlock.h"
+#include "StartupError.h"
+#include "Switches.h"
+#include "SystemFolders.h"
+#include "WorkFolderCreate.h"
+#include "szsfxunit.h"
+
+namespace {
+
+// Steps 7 and 9: one guarded section over the program's own file, closed at
+// its end; any failure inside ends with the start-up error.
+void ReadPayload() {
+    try {
+        ExeFile exe(OwnExecutablePath());
+        const PayloadLayout layout = LocatePayload(exe);
+        CopyModule(exe, layout, workFolder + kModuleFileName);
+        archiveOffset = ReadLanguagesAndSettings(exe, layout.languageBlocksOffset, sfxSettings);
+    } catch (const PayloadError&) {
+        StartupFailure();
+    }
+    if (!HasSettingsSignature(sfxSettings)) ShowSignatureWarning();
+}
+
+// Steps 1 to 5, which fail only when the system has no usable temp folder.
+void PrepareWorkFolder() {
+    try {
+        systemTempPath = SystemTempPath();
+        Randomize(GetTickCount());
+        CreateWorkFolder();
+    } catch (const PayloadError&) {
+        StartupFailure();
+    }
+}
+
+}  // namespace
+
+[[noreturn]] void szsfxmain2() {
+    RestrictDllSearch();                                                // before any library is loaded
+    PrepareWorkFolder();                                                // steps 1 to 5
+    currentLanguage = 1;                                                // step 6
+    ReadPayload();                                                      // steps 7 and 9
+    archiveCopyPath = AnsiToWide(workFolder + kArchiveCopyName);        // step 8
+    ApplyDefaultTitle(sfxSettings);                                     // step 10
+    FixDestination(sfxSettings, CurrentDirectory(), systemTempPath);    // step 11
+    ExpandDestination(sfxSettings, RealSystemValues());                 // step 12
+    ParseSwitches(ProcessArguments(), sfxSettings);                     // step 13
+    EndProcess(RunMainWindow());                                        // steps 14 to 16
+}

@@ -1,0 +1,67 @@
+// The self-extractor's switches, applied in order to the settings.
+#include <gtest/gtest.h>
+
+#include "Switches.h"
+
+namespace {
+
+struct Outcome {
+    uint8_t autoExtract;
+    uint8_t overwriteMode;
+    std::string destination;
+    std::string runCommand;
+};
+
+SfxSettings Start() {
+    SfxSettings s{};
+    s.overwriteMode = kAskEach;
+    WriteSetting(s.destination, "C:\\Start");
+    WriteSetting(s.runCommand, "setup.exe");
+    return s;
+}
+
+}  // namespace
+
+TEST(ParseSwitches, TableOfCommandLines) {
+    const std::string longArg(300, 'L');
+    const struct {
+        std::vector<std::string> args;
+        Outcome outcome;
+    } cases[] = {
+        {{}, {0, 2, "C:\\Start", "setup.exe"}},
+        {{"-a"}, {1, 2, "C:\\Start", "setup.exe"}},
+        {{"/a"}, {1, 2, "C:\\Start", "setup.exe"}},
+        {{"-x"}, {0, 2, "C:\\Start", ""}},
+        {{"-s"}, {1, 0, "C:\\Start", "setup.exe"}},
+        {{"-o"}, {0, 0, "C:\\Start", "setup.exe"}},
+        {{"-n"}, {0, 1, "C:\\Start", "setup.exe"}},
+        {{"-o", "-q"}, {0, 2, "C:\\Start", "setup.exe"}},
+        {{"-q", "-s"}, {1, 0, "C:\\Start", "setup.exe"}},
+        {{"-n", "/o"}, {0, 0, "C:\\Start", "setup.exe"}},
+        // Names are exact and case-sensitive.
+        {{"-A", "-ax", "--a", "a", "-", "/", "-?", "-S", ""}, {0, 2, "C:\\Start", "setup.exe"}},
+        {{"-d", "D:\\Out"}, {0, 2, "D:\\Out", "setup.exe"}},
+        {{"-d"}, {0, 2, "C:\\Start", "setup.exe"}},
+        {{"-d", longArg}, {0, 2, std::string(255, 'L'), "setup.exe"}},
+        // The argument after -d is still tried as a switch.
+        {{"-d", "-s"}, {1, 0, "-s", "setup.exe"}},
+        {{"-d", "/n", "-d", "E:\\Last"}, {0, 1, "E:\\Last", "setup.exe"}},
+        {{"%temp%"}, {0, 2, "C:\\Start", "setup.exe"}},
+        {{"-#", "/q", "read me.txt"}, {0, 2, "C:\\Start", "setup.exe /q read me.txt"}},
+        {{"-#"}, {0, 2, "C:\\Start", "setup.exe"}},
+        {{"-x", "-#", "a"}, {0, 2, "C:\\Start", " a"}},
+        {{"-#", "-a", "-x"}, {0, 2, "C:\\Start", "setup.exe -a -x"}},
+        {{"-#", longArg}, {0, 2, "C:\\Start", "setup.exe " + std::string(90, 'L')}},
+        {{"-#", std::string(95, 'p'), "lost", "also"}, {0, 2, "C:\\Start", "setup.exe " + std::string(90, 'p')}},
+    };
+    for (const auto& c : cases) {
+        SfxSettings s = Start();
+        ParseSwitches(c.args, s);
+        std::string line;
+        for (const std::string& a : c.args) line += "[" + a.substr(0, 12) + "]";
+        EXPECT_EQ(s.autoExtract, c.outcome.autoExtract) << line;
+        EXPECT_EQ(s.overwriteMode, c.outcome.overwriteMode) << line;
+        EXPECT_EQ(ReadSetting(s.destination), c.outcome.destination) << line;
+        EXPECT_EQ(ReadSetting(s.runCommand), c.outcome.runCommand) << line;
+    }
+}

@@ -1,0 +1,247 @@
+// sfxbuild run as a program: where each piece of its output lands, that the
+// stub's own readers find them there, and what it refuses.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <algorithm>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "Crc32.h"
+#include "LanguageBlocks.h"
+#include "PayloadLayout.h"
+#include "SettingsBlock.h"
+#include "TestImages.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+Bytes FileBytes(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return Bytes(std::istreambuf_iterator<char>(in), {});
+}
+
+void WriteFile(const fs::path& path, const Bytes& bytes) {
+    std::ofstream out(path, std::ios::binary);
+    out.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+}
+
+void WriteText(const fs::path& path, const std::string& text) { WriteFile(path, Bytes(text.begin(), text.end())); }
+
+// An archive with no items, as 7-Zip writes one: the signature header alone.
+Bytes EmptySevenZip() {
+    Bytes a = {'7', 'z', 0xBC, 0xAF, 0x27, 0x1C, 0, 4};
+    a.resize(32, 0);
+    PutU32(a, 8, Crc32(a.data() + 12, 20));
+    return a;
+}
+
+std::string Quote(const std::string& s) { return "'" + s + "'"; }
+
+struct BuildRun {
+    int status;
+    std::string err;
+};
+
+class SfxBuild : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dir = fs::path(::testing::TempDir()) / ("sfxbuild_" + std::string(::testing::UnitTest::GetInstance()
+                                                                               ->current_test_info()
+                                                                               ->name()));
+        fs::remove_all(dir);
+        fs::create_directories(dir);
+        stub = MakePeImage({{0x200, 0x800}, {0xA00, 0x200}}, 0x11);
+        module = MakePeImage({{0x200, 0x400}}, 0x22);
+        WriteFile(dir / "br7zsfx.exe", stub);
+        WriteFile(dir / "7z.dll", module);
+        archive = MakeArchive();
+        WriteFile(dir / "data.7z", archive);
+    }
+    void TearDown() override { fs::remove_all(dir); }
+
+    // A real archive when 7zz is at hand, else an empty one.
+    Bytes MakeArchive() {
+        const std::string tool = SEVENZIP_TOOL;
+        if (!tool.empty()) {
+            fs::create_directories(dir / "in");
+            WriteText(dir / "in" / "readme.txt", "Hello from the archive\n");
+            WriteFile(dir / "in" / "Linefix.8bf", Bytes(5000, 0x5A));
+            const std::string cmd = "cd " + Quote((dir / "in").string()) + " && " + Quote(tool) + " a -bso0 -bsp0 " +
+                                    Quote((dir / "made.7z").string()) + " . >/dev/null";
+            if (std::system(cmd.c_str()) == 0) return FileBytes(dir / "made.7z");
+            ADD_FAILURE() << "7zz failed";
+        }
+        return EmptySevenZip();
+    }
+
+    BuildRun Build(const std::vector<std::string>& args) {
+        std::string cmd = Quote(SFXBUILD_EXE) + " --stub " + Quote((dir / "br7zsfx.exe").string()) + " --module " +
+                          Quote((dir / "7z.dll").string());
+        for (const std::string& a : args) cmd += " " + Quote(a);
+        cmd += " 2>" + Quote((dir / "err.txt").string());
+        const int raw = std::system(cmd.c_str());
+        const Bytes err = FileBytes(dir / "err.txt");
+        return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, std::string(err.begin(), err.end())};
+    }
+
+    std::string In(const char* name) const { return (dir / name).string(); }
+
+    fs::path dir;
+    Bytes stub, module, archive;
+};
+
+}  // namespace
+
+TEST_F(SfxBuild, EachPieceLandsWhereTheStubLooksForIt) {
+    const std::string lang = SFX_LANG_DIR;
+    const BuildRun run = Build({"--title", "Linefix setup", "--destination", "%PROG%\\Linefix", "--destination-mode", "2",
+                           "--overwrite", "skip", "--run", "readme.txt", "--auto", "--done-message",
+                           "--hide-file-list", "--language", lang + "/English.txt", "--language",
+                           lang + "/Russian.txt", In("data.7z"), In("out.exe")});
+    ASSERT_EQ(run.status, 0) << run.err;
+    const Bytes out = FileBytes(dir / "out.exe");
+
+    EXPECT_TRUE(std::equal(stub.begin(), stub.end(), out.begin()));
+    MemorySource exe(out);
+    const PayloadLayout layout = LocatePayload(exe);
+    EXPECT_EQ(layout.moduleOffset, stub.size());
+    EXPECT_EQ(layout.moduleLength, module.size());
+    EXPECT_TRUE(std::equal(module.begin(), module.end(), out.begin() + long(stub.size())));
+
+    messageTable = {};
+    languageBlockCount = 0;
+    SfxSettings s{};
+    const uint64_t archiveAt = ReadLanguagesAndSettings(exe, layout.languageBlocksOffset, s);
+    EXPECT_EQ(languageBlockCount, 2);
+    EXPECT_EQ(messageTable[0][5], "&Extract");
+    EXPECT_EQ(messageTable[1][5], "&\xC8\xE7\xE2\xEB\xE5\xF7\xFC");
+    EXPECT_EQ(messageTable[0][0].substr(0, 4), "BRL1");
+    messageTable = {};
+    languageBlockCount = 0;
+
+    EXPECT_TRUE(HasSettingsSignature(s));
+    EXPECT_EQ(ReadSetting(s.archiveLabel), "data.7z");
+    EXPECT_EQ(s.destinationMode, 2);
+    EXPECT_EQ(ReadSetting(s.destination), "%PROG%\\Linefix");
+    EXPECT_EQ(s.overwriteMode, kSkipExisting);
+    EXPECT_EQ(ReadSetting(s.title), "Linefix setup");
+    EXPECT_EQ(ReadSetting(s.runCommand), "readme.txt");
+    EXPECT_EQ(s.hideOverwriteChoice, 0);
+    EXPECT_EQ(s.autoExtract, 1);
+    EXPECT_EQ(s.showDoneMessage, 1u);
+    EXPECT_EQ(s.hideFileList, 1u);
+    for (uint8_t b : s.reserved) ASSERT_EQ(b, 0);
+
+    ASSERT_EQ(archiveAt + archive.size(), out.size());
+    EXPECT_TRUE(std::equal(archive.begin(), archive.end(), out.begin() + long(archiveAt)));
+    EXPECT_FALSE(fs::exists(dir / "out.exe.partial"));
+}
+
+TEST_F(SfxBuild, DefaultsAndTheSameBytesEveryTime) {
+    ASSERT_EQ(Build({"--label", "Tools", In("data.7z"), In("one.exe")}).status, 0);
+    ASSERT_EQ(Build({"--label", "Tools", In("data.7z"), In("two.exe")}).status, 0);
+    const Bytes one = FileBytes(dir / "one.exe");
+    EXPECT_EQ(one, FileBytes(dir / "two.exe"));
+
+    MemorySource exe(one);
+    messageTable = {};
+    languageBlockCount = 0;
+    SfxSettings s{};
+    ReadLanguagesAndSettings(exe, LocatePayload(exe).languageBlocksOffset, s);
+    EXPECT_EQ(languageBlockCount, 1) << "the built-in English block";
+    EXPECT_NE(messageTable[0][22].find("brindlepacker.example"), std::string::npos);
+    messageTable = {};
+    languageBlockCount = 0;
+    EXPECT_EQ(ReadSetting(s.archiveLabel), "Tools");
+    EXPECT_EQ(s.destinationMode, 0);
+    EXPECT_EQ(ReadSetting(s.destination), "");
+    EXPECT_EQ(s.overwriteMode, kAskEach);
+    EXPECT_EQ(ReadSetting(s.title), "");
+    EXPECT_EQ(s.autoExtract, 0);
+    EXPECT_EQ(s.showDoneMessage, 0u);
+
+    // An existing output is replaced.
+    ASSERT_EQ(Build({"--title", "Other", In("data.7z"), In("one.exe")}).status, 0);
+    EXPECT_NE(FileBytes(dir / "one.exe"), one);
+}
+
+TEST_F(SfxBuild, RefusesWhatWouldNotFitOrWork) {
+    WriteText(dir / "notes.txt", "not an archive at all, but long enough to hold a header");
+    Bytes badCrc = archive;
+    badCrc[12] ^= 1;
+    WriteFile(dir / "badcrc.7z", badCrc);
+    Bytes cut = EmptySevenZip();
+    PutU32(cut, 20, 100);  // a next header of 100 bytes that the file lacks
+    PutU32(cut, 8, Crc32(cut.data() + 12, 20));
+    WriteFile(dir / "cut.7z", cut);
+    WriteFile(dir / "padded.exe", Concat({stub, Bytes(16, 0)}));
+    WriteText(dir / "text.dll", "MZ but nothing more");
+    std::string many;
+    for (int i = 1; i <= 101; ++i) many += std::to_string(i) + "=m\n";
+    WriteText(dir / "many.txt", many);
+    WriteText(dir / "huge.txt", "1=" + std::string(kMaxLanguageBlockData, 'h') + "\n");
+    WriteText(dir / "gap.txt", "1=a\n3=c\n");
+
+    const std::string a = In("data.7z"), out = In("out.exe");
+    std::vector<std::string> languages33;
+    for (int i = 0; i < 33; ++i) languages33.insert(languages33.end(), {"--language", std::string(SFX_LANG_DIR) + "/English.txt"});
+    languages33.insert(languages33.end(), {a, out});
+
+    const struct {
+        const char* why;
+        std::vector<std::string> args;
+    } cases[] = {
+        {"unknown option", {"--colour", "red", a, out}},
+        {"single dash option", {"-t", a, out}},
+        {"no operands", {}},
+        {"one operand", {a}},
+        {"three operands", {a, out, In("x.exe")}},
+        {"value missing", {a, out, "--title"}},
+        {"destination mode 3", {"--destination-mode", "3", a, out}},
+        {"destination mode word", {"--destination-mode", "temp", a, out}},
+        {"overwrite word", {"--overwrite", "always", a, out}},
+        {"title over 100", {"--title", std::string(101, 't'), a, out}},
+        {"run over 100", {"--run", std::string(101, 'r'), a, out}},
+        {"destination over 255", {"--destination", std::string(256, 'd'), a, out}},
+        {"label over 255", {"--label", std::string(256, 'l'), a, out}},
+        {"not a 7z archive", {In("notes.txt"), out}},
+        {"start header CRC wrong", {In("badcrc.7z"), out}},
+        {"archive cut short", {In("cut.7z"), out}},
+        {"archive missing", {In("missing.7z"), out}},
+        {"archive is a folder", {dir.string(), out}},
+        {"stub missing", {"--stub", In("missing.exe"), a, out}},
+        {"stub longer than its image", {"--stub", In("padded.exe"), a, out}},
+        {"module not an image", {"--module", In("text.dll"), a, out}},
+        {"language missing", {"--language", In("missing.txt"), a, out}},
+        {"101 messages", {"--language", In("many.txt"), a, out}},
+        {"over the block limit", {"--language", In("huge.txt"), a, out}},
+        {"a message out of turn", {"--language", In("gap.txt"), a, out}},
+        {"33 languages", languages33},
+        {"output is the archive", {a, a}},
+        {"output folder missing", {a, In("no/such/out.exe")}},
+    };
+    for (const auto& c : cases) {
+        const BuildRun run = Build(c.args);
+        EXPECT_NE(run.status, 0) << c.why;
+        EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << c.why << ": " << run.err;
+        EXPECT_EQ(run.err.rfind("sfxbuild: ", 0), 0u) << c.why << ": " << run.err;
+        EXPECT_FALSE(fs::exists(out)) << c.why;
+        EXPECT_FALSE(fs::exists(out + ".partial")) << c.why;
+    }
+    EXPECT_EQ(FileBytes(a), archive) << "the archive survived being named as the output";
+}
+
+TEST_F(SfxBuild, HelpTellsTheUsage) {
+    const std::string cmd = Quote(SFXBUILD_EXE) + " --help >" + Quote(In("help.txt"));
+    ASSERT_EQ(std::system(cmd.c_str()), 0);
+    const Bytes help = FileBytes(dir / "help.txt");
+    const std::string text(help.begin(), help.end());
+    for (const char* option : {"--title", "--destination-mode", "--overwrite", "--run", "--auto", "--done-message",
+                               "--hide-overwrite-choice", "--hide-file-list", "--language", "--label", "--stub",
+                               "--module", "NUMBER=TEXT"})
+        EXPECT_NE(text.find(option), std::string::npos) << option;
+}

@@ -1,0 +1,51 @@
+#include "TestImages.h"
+
+#include <algorithm>
+
+void PutU16(Bytes& bytes, size_t at, uint16_t value) {
+    bytes.at(at) = uint8_t(value);
+    bytes.at(at + 1) = uint8_t(value >> 8);
+}
+
+void PutU32(Bytes& bytes, size_t at, uint32_t value) {
+    PutU16(bytes, at, uint16_t(value));
+    PutU16(bytes, at + 2, uint16_t(value >> 16));
+}
+
+Bytes MakePeImage(const std::vector<TestSection>& sections, uint8_t fill) {
+    uint32_t end = kTestHeadersSize;
+    for (const TestSection& s : sections) end = std::max(end, s.rawOffset + s.rawSize);
+    Bytes image(end, 0);
+    image[0] = 'M';
+    image[1] = 'Z';
+    PutU32(image, 0x3C, kTestPeHeader);
+    image[kTestPeHeader] = 'P';
+    image[kTestPeHeader + 1] = 'E';
+    PutU16(image, kTestPeHeader + 4, 0x14C);
+    PutU16(image, kTestPeHeader + 6, uint16_t(sections.size()));
+    PutU16(image, kTestPeHeader + 20, 224);
+    PutU16(image, kTestPeHeader + 24, 0x10B);
+    PutU32(image, kTestPeHeader + 24 + 60, kTestHeadersSize);
+    for (size_t i = 0; i < sections.size(); ++i) {
+        const size_t header = kTestSectionTable + 40 * i;
+        image[header] = '.';
+        image[header + 1] = char('a' + i);
+        PutU32(image, header + 16, sections[i].rawSize);
+        PutU32(image, header + 20, sections[i].rawOffset);
+        std::fill_n(image.begin() + sections[i].rawOffset, sections[i].rawSize, fill);
+    }
+    return image;
+}
+
+Bytes LanguageBlock(const std::string& data) {
+    Bytes block = {'{', 'S', 'L', 'F', '}', 0, 0, 0, 0};
+    PutU32(block, 5, uint32_t(data.size() + 9));
+    block.insert(block.end(), data.begin(), data.end());
+    return block;
+}
+
+Bytes Concat(const std::vector<Bytes>& parts) {
+    Bytes all;
+    for (const Bytes& part : parts) all.insert(all.end(), part.begin(), part.end());
+    return all;
+}

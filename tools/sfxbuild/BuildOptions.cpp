@@ -1,0 +1,87 @@
+#include "BuildOptions.h"
+
+#include <filesystem>
+
+#include "BuildError.h"
+
+const char kUsage[] =
+    "usage: sfxbuild [options] ARCHIVE.7z OUT.exe\n"
+    "Makes a self-extracting program: the stub, the 7-Zip extraction module, the\n"
+    "language blocks, the settings and the archive, one after the other.\n"
+    "\n"
+    "  --title T                caption of the window and the boxes (at most 100 bytes)\n"
+    "  --destination D          folder to extract to; may hold %temp%, %PROG%, %DESKTOP%, ...\n"
+    "  --destination-mode 0|1|2 0 the destination (empty: the current folder),\n"
+    "                           1 the temp folder, 2 the program-files folder\n"
+    "  --overwrite overwrite|skip|ask\n"
+    "                           what to do with files that exist (default ask)\n"
+    "  --run FILE               file to open after extraction, relative to the\n"
+    "                           destination; an .INF file is installed\n"
+    "  --auto                   extract as soon as the archive is listed\n"
+    "  --done-message           tell the user when extraction is complete\n"
+    "  --hide-overwrite-choice  hide the overwrite choice\n"
+    "  --hide-file-list         hide the list of files\n"
+    "  --language FILE          a language text (repeatable; the first one is shown;\n"
+    "                           default: the built-in English one)\n"
+    "  --label L                the archive's label (default: its file name)\n"
+    "  --stub FILE              the stub program (default: br7zsfx.exe beside sfxbuild)\n"
+    "  --module FILE            the extraction module (default: 7z.dll beside sfxbuild)\n"
+    "  --help                   this text\n"
+    "\n"
+    "Texts are taken byte for byte, in the ANSI code page of the systems that are\n"
+    "to show them. A language text holds one message a line, \"NUMBER=TEXT\",\n"
+    "numbered from 1 without a gap (at most 100), with \\r, \\n, \\t and \\\\ as\n"
+    "escapes; lines starting with \"#\" are comments. The lang folder of the sources\n"
+    "has the English and Russian ones to start from.\n";
+
+namespace {
+
+int OverwriteModeByName(const std::string& name) {
+    if (name == "overwrite") return 0;
+    if (name == "skip") return 1;
+    if (name == "ask") return 2;
+    throw BuildError("--overwrite takes overwrite, skip or ask, not \"" + name + "\"");
+}
+
+int DestinationModeByName(const std::string& name) {
+    if (name == "0" || name == "1" || name == "2") return name[0] - '0';
+    throw BuildError("--destination-mode takes 0, 1 or 2, not \"" + name + "\"");
+}
+
+}  // namespace
+
+BuildOptions ParseBuildOptions(const std::vector<std::string>& arguments, const std::string& toolFolder) {
+    BuildOptions options;
+    std::vector<std::string> operands;
+    for (size_t i = 0; i < arguments.size(); ++i) {
+        const std::string& argument = arguments[i];
+        auto value = [&]() -> const std::string& {
+            if (i + 1 >= arguments.size()) throw BuildError(argument + " needs a value");
+            return arguments[++i];
+        };
+        if (argument == "--help") options.help = true;
+        else if (argument == "--title") options.title = value();
+        else if (argument == "--destination") options.destination = value();
+        else if (argument == "--destination-mode") options.destinationMode = DestinationModeByName(value());
+        else if (argument == "--overwrite") options.overwriteMode = OverwriteModeByName(value());
+        else if (argument == "--run") options.runCommand = value();
+        else if (argument == "--auto") options.autoExtract = true;
+        else if (argument == "--done-message") options.doneMessage = true;
+        else if (argument == "--hide-overwrite-choice") options.hideOverwriteChoice = true;
+        else if (argument == "--hide-file-list") options.hideFileList = true;
+        else if (argument == "--language") options.languages.push_back(value());
+        else if (argument == "--label") options.label = value();
+        else if (argument == "--stub") options.stub = value();
+        else if (argument == "--module") options.module = value();
+        else if (argument.size() > 1 && argument[0] == '-') throw BuildError("unknown option " + argument);
+        else operands.push_back(argument);
+    }
+    if (options.help) return options;
+    if (operands.size() != 2) throw BuildError("expected ARCHIVE.7z and OUT.exe (see --help)");
+    options.archive = operands[0];
+    options.output = operands[1];
+    const std::filesystem::path folder(toolFolder);
+    if (options.stub.empty()) options.stub = (folder / "br7zsfx.exe").string();
+    if (options.module.empty()) options.module = (folder / "7z.dll").string();
+    return options;
+}

@@ -1,0 +1,32 @@
+// sfxbuild's command line.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+struct BuildOptions {
+    bool help = false;
+    std::string title;
+    std::string destination;
+    int destinationMode = 0;
+    int overwriteMode = 2;  // ask for each existing file, so that nothing is lost unasked
+    std::string runCommand;
+    bool autoExtract = false;
+    bool doneMessage = false;
+    bool hideOverwriteChoice = false;
+    bool hideFileList = false;
+    std::vector<std::string> languages;  // language text files, in the order given
+    std::optional<std::string> label;    // the archive's file name when not given
+    std::string stub;
+    std::string module;
+    std::string archive;
+    std::string output;
+};
+
+// toolFolder: where the default stub and module lie. Throws BuildError for an
+// unknown option, a missing value or operand, or a value out of range.
+BuildOptions ParseBuildOptions(const std::vector<std::string>& arguments, const std::string& toolFolder);
+
+extern const char kUsage[];

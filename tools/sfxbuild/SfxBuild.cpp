@@ -1,0 +1,90 @@
+#include "SfxBuild.h"
+
+#include <filesystem>
+#include <fstream>
+
+#include "BuildError.h"
+#include "FileAccess.h"
+#include "LanguageText.h"
+#include "PayloadError.h"
+#include "PeImageEnd.h"
+#include "SettingsFromOptions.h"
+#include "SevenZipHeader.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr size_t kMaxLanguageBlocks = 32;
+
+void CheckSevenZipFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) throw BuildError("cannot open " + path);
+    uint8_t head[kSevenZipSignatureHeaderSize] = {};
+    in.read(reinterpret_cast<char*>(head), sizeof head);
+    const size_t got = size_t(in.gcount());
+    std::error_code error;
+    const uint64_t size = fs::file_size(path, error);
+    if (in.bad() || error) throw BuildError("cannot read " + path);
+    CheckSevenZipHeader(head, got, size, path.c_str());
+}
+
+// Writing the output over one of the inputs would lose it.
+void CheckOutputIsNoInput(const BuildOptions& options) {
+    for (const std::string& input : {options.stub, options.module, options.archive}) {
+        std::error_code error;
+        if (fs::equivalent(options.output, input, error))
+            throw BuildError("the output " + options.output + " is one of the inputs");
+    }
+}
+
+}  // namespace
+
+void CheckImageFile(const std::vector<uint8_t>& file, const std::string& role, const std::string& path) {
+    MemorySource source(file);
+    uint64_t end = 0;
+    try {
+        end = PeImageEnd(source, 0);
+    } catch (const PayloadError& e) {
+        throw BuildError("the " + role + " " + path + " is not a sound PE image: " + e.what());
+    }
+    if (end != file.size())
+        throw BuildError("the " + role + " " + path + " does not end where its image ends (image " +
+                         std::to_string(end) + " bytes, file " + std::to_string(file.size()) + ")");
+}
+
+std::vector<uint8_t> LanguageBlocks(const std::vector<std::string>& languageFiles) {
+    if (languageFiles.size() > kMaxLanguageBlocks)
+        throw BuildError(std::to_string(languageFiles.size()) + " languages; at most 32 fit");
+    if (languageFiles.empty()) {
+        const std::string english(reinterpret_cast<const char*>(kEnglishLanguageText), kEnglishLanguageTextSize);
+        return MakeLanguageBlock(ParseLanguageText(english, "the built-in English text"), "English");
+    }
+    std::vector<uint8_t> blocks;
+    for (const std::string& path : languageFiles) {
+        const std::vector<uint8_t> file = ReadWholeFile(path);
+        const std::string text(file.begin(), file.end());
+        const std::vector<uint8_t> block = MakeLanguageBlock(ParseLanguageText(text, path), path);
+        blocks.insert(blocks.end(), block.begin(), block.end());
+    }
+    return blocks;
+}
+
+void BuildSfx(const BuildOptions& options) {
+    const std::vector<uint8_t> stub = ReadWholeFile(options.stub);
+    CheckImageFile(stub, "stub", options.stub);
+    const std::vector<uint8_t> module = ReadWholeFile(options.module);
+    CheckImageFile(module, "module", options.module);
+    const std::vector<uint8_t> languages = LanguageBlocks(options.languages);
+    CheckSevenZipFile(options.archive);
+    const SfxSettings settings = SettingsFromOptions(options, fs::path(options.archive).filename().string());
+    CheckOutputIsNoInput(options);
+
+    OutputFile out(options.output);
+    out.Write(stub);
+    out.Write(module);
+    out.Write(languages);
+    out.Write(reinterpret_cast<const uint8_t*>(&settings), sizeof settings);
+    out.CopyFrom(options.archive);
+    out.Commit();
+}

@@ -1,0 +1,25 @@
+// Putting a self-extracting program together: the stub, the extraction
+// module, the language blocks, the settings block and the archive, back to
+// back, as the stub reads them.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "BuildOptions.h"
+
+// The built-in English language text, embedded at build time.
+extern const unsigned char kEnglishLanguageText[];
+extern const size_t kEnglishLanguageTextSize;
+
+// Throws BuildError for an input that is missing, unreadable or unfit; the
+// output is then left as it was.
+void BuildSfx(const BuildOptions& options);
+
+// Throws BuildError unless the file is a PE image that ends where the file
+// ends: the stub finds what follows by the image's end.
+void CheckImageFile(const std::vector<uint8_t>& file, const std::string& role, const std::string& path);
+
+// The blocks for the language texts named, or the built-in English one.
+std::vector<uint8_t> LanguageBlocks(const std::vector<std::string>& languageFiles);
