@@ -10,6 +10,7 @@ cmake -S . -B build-win32 -G Ninja -DCMAKE_BUILD_TYPE=Release \
   -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-mingw-i686.cmake" \
   -DLINEFIX_NATIVE_FILTERHOST="$root/build/plugin/filterhost" >/dev/null
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DLINEFIX_WIN32_DLL="$root/build-win32/plugin/Linefix.8bf" >/dev/null
+  -DLINEFIX_WIN32_DLL="$root/build-win32/plugin/Linefix.8bf" \
+  -DSFX_WIN32_DIR="$root/build-win32/sfx" >/dev/null
 cmake --build build-win32 -j "$jobs"
 cmake --build build -j "$jobs"
