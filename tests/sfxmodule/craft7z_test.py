@@ -150,6 +150,16 @@ class Craft7zTest(unittest.TestCase):
                 self.assertEqual([f["Path"] for f in listed], paths)
                 self.assertEqual(kinds(path), folders)
 
+    # A block of a method that no reader knows fails alone; the others stay sound.
+    def test_unknown_method(self):
+        items = [{"name": "known", "text": "x"}, {"name": "unknown", "text": "y", "method": "7f7f7f"}]
+        path = craft(self.folder, "method", items)
+        self.assertEqual([f["Method"] for f in listing(path)], ["Copy", "7F7F7F"])
+        result = run("7zz", "t", path, check=False)
+        self.assertNotEqual(result.returncode, 0)
+        self.assertIn(b"ERROR: Unsupported Method : unknown", result.stdout + result.stderr)
+        self.assertIn(b"Sub items Errors: 1", result.stdout + result.stderr)
+
     # Sizes and counts past one byte of 7z's variable-length numbers.
     def test_large_items(self):
         big = os.path.join(self.folder, "big.bin")
@@ -173,6 +183,9 @@ class Craft7zTest(unittest.TestCase):
             '[{"name": "x", "text": "a", "hex": "00"}]',
             '[{"name": "x", "dir": true, "text": "a"}]',
             '[{"name": "x", "hex": "zz"}]',
+            '[{"name": "x", "text": "a", "method": ""}]',
+            '[{"name": "x", "attrib": "0x100000000"}]',
+            '[{"name": "x", "mtime": -1}]',
             '["x"]',
             "not json",
         ]

@@ -6,7 +6,8 @@ times that SPEC gives, so that tests can make archives that no archiver would:
 names with "..", drive letters, device names, control characters, lone
 surrogates; attributes of reparse points and of the Unix extension; times out
 of any range. Data is stored (Copy method), one block per item, every CRC
-right, the header unencoded.
+right, the header unencoded; an item may name another method, to make an
+archive with a method that no reader knows.
 
 SPEC is a JSON list of items, in archive order; each item is an object:
   "name"    the stored name (required). JSON escapes give any UTF-16 unit,
@@ -18,6 +19,8 @@ SPEC is a JSON list of items, in archive order; each item is an object:
   "file"    the content read from this file.
             Without content the item is an empty file.
   "dir"     true: a folder (no content allowed).
+  "method"  the 7z method id of the item's block in hexadecimal (default "00",
+            Copy); the content is stored as is, as that method's packed data.
   "attrib"  Windows attributes, a number or a "0x..." string; absent: none
             stored. 0x8000 | mode << 16 is the Unix extension.
   "mtime", "ctime", "atime"
@@ -70,6 +73,8 @@ def bits(flags):
 
 def filetime(value):
     if isinstance(value, int):
+        if not 0 <= value < 1 << 64:
+            raise ValueError(f"a FILETIME has 64 bits: {value!r}")
         return value
     match = re.fullmatch(r"(\d{4})-(\d\d)-(\d\d)T(\d\d):(\d\d):(\d\d)(?:\.(\d{1,7}))?Z", value)
     if not match:
@@ -81,14 +86,17 @@ def filetime(value):
 
 
 def attrib(value):
-    return int(value, 0) if isinstance(value, str) else int(value)
+    number = int(value, 0) if isinstance(value, str) else int(value)
+    if not 0 <= number < 1 << 32:
+        raise ValueError(f"attributes have 32 bits: {value!r}")
+    return number
 
 
 class Item:
     def __init__(self, spec):
         if not isinstance(spec, dict):
             raise ValueError(f"an item is not an object: {spec!r}")
-        unknown = set(spec) - {"name", "text", "hex", "file", "dir", "attrib", "mtime", "ctime", "atime"}
+        unknown = set(spec) - {"name", "text", "hex", "file", "dir", "method", "attrib", "mtime", "ctime", "atime"}
         if unknown:
             raise ValueError(f"unknown keys {sorted(unknown)} in {spec!r}")
         if "name" not in spec:
@@ -98,8 +106,10 @@ class Item:
             raise ValueError(f"a stored name ends at its first NUL: {self.name!r}")
         self.is_dir = bool(spec.get("dir", False))
         sources = [k for k in ("text", "hex", "file") if k in spec]
-        if len(sources) > 1 or (self.is_dir and sources):
+        if len(sources) > 1:
             raise ValueError(f"more than one content for {self.name!r}")
+        if self.is_dir and sources:
+            raise ValueError(f"a folder with content: {self.name!r}")
         self.data = b""
         if "text" in spec:
             self.data = spec["text"].encode("utf-8")
@@ -108,6 +118,9 @@ class Item:
         elif "file" in spec:
             with open(spec["file"], "rb") as f:
                 self.data = f.read()
+        self.method = bytes.fromhex(spec.get("method", "00"))
+        if not 1 <= len(self.method) <= 15:
+            raise ValueError(f"a method id has 1 to 15 bytes: {spec['method']!r}")
         self.attrib = attrib(spec["attrib"]) if "attrib" in spec else None
         self.times = {k: filetime(spec[k]) for k in ("ctime", "atime", "mtime") if k in spec}
 
@@ -121,12 +134,14 @@ def defined_vector(prop, values, encode):
     return bytes([prop]) + number(len(body)) + body
 
 
-def streams_info(streams):
-    """One pack stream and one Copy folder per item with data."""
+def streams_info(items):
+    """One pack stream and one single-coder folder per item with data."""
+    streams = [it.data for it in items]
     out = bytearray([K_MAIN_STREAMS_INFO, K_PACK_INFO]) + number(0) + number(len(streams))
     out += bytes([K_SIZE]) + b"".join(number(len(s)) for s in streams) + bytes([K_END])
     out += bytes([K_UNPACK_INFO, K_FOLDER]) + number(len(streams)) + b"\x00"
-    out += b"\x01\x01\x00" * len(streams)  # one coder, simple, id size 1: Copy (00)
+    for it in items:  # one coder, a simple one without properties: its id size, its id
+        out += number(1) + bytes([len(it.method)]) + it.method
     out += bytes([K_CODERS_UNPACK_SIZE]) + b"".join(number(len(s)) for s in streams) + bytes([K_END])
     out += bytes([K_SUBSTREAMS_INFO, K_CRC, 1]) + b"".join(struct.pack("<I", zlib.crc32(s)) for s in streams)
     out += bytes([K_END, K_END])
@@ -155,14 +170,14 @@ def files_info(items):
 
 
 def archive(items):
-    streams = [it.data for it in items if it.data]
+    with_data = [it for it in items if it.data]
     header = bytes([K_HEADER])
-    if streams:
-        header += streams_info(streams)
+    if with_data:
+        header += streams_info(with_data)
     if items:
         header += files_info(items)
     header += bytes([K_END])
-    packed = b"".join(streams)
+    packed = b"".join(it.data for it in with_data)
     start = struct.pack("<QQI", len(packed), len(header), zlib.crc32(header))
     return SIGNATURE + struct.pack("<I", zlib.crc32(start)) + start + packed + header
 
