@@ -36,10 +36,12 @@ const Placeholder kPlaceholders[] = {
     {"%winsys%", [](const SystemValues& s) { return s.systemDirectory; }},
     {"%PROG%", ProgramFiles},
     {"%prog%", ProgramFiles},
-    {"%DOCS%", [](const SystemValues& s) { return Registry(s, RegistryRoot::kCurrentUser, kShellFoldersKey, "Personal"); }},
+    {"%DOCS%",
+     [](const SystemValues& s) { return Registry(s, RegistryRoot::kCurrentUser, kShellFoldersKey, "Personal"); }},
     {"%DESKTOP%",
      [](const SystemValues& s) { return Registry(s, RegistryRoot::kCurrentUser, kShellFoldersKey, "Desktop"); }},
-    {"%FONTS%", [](const SystemValues& s) { return Registry(s, RegistryRoot::kCurrentUser, kShellFoldersKey, "Fonts"); }},
+    {"%FONTS%",
+     [](const SystemValues& s) { return Registry(s, RegistryRoot::kCurrentUser, kShellFoldersKey, "Fonts"); }},
 };
 
 }  // namespace

@@ -22,7 +22,8 @@ std::vector<std::string> Filled(const MessageRow& row) {
 
 std::string Strings(int count, bool endedByZero) {
     std::string data;
-    for (int i = 1; i <= count; ++i) data += "m" + std::to_string(i) + (i < count || endedByZero ? std::string(1, '\0') : "");
+    for (int i = 1; i <= count; ++i)
+        data += "m" + std::to_string(i) + (i < count || endedByZero ? std::string(1, '\0') : "");
     return data;
 }
 

@@ -46,7 +46,7 @@ TEST(PeImageEnd, TheLargestSectionEndAndAtLeastTheHeaders) {
         {{}, kTestHeadersSize},
         {{{0x200, 0x400}, {0x600, 0x200}}, 0x800},
         {{{0x600, 0x200}, {0x200, 0x400}}, 0x800},  // the table's order does not matter
-        {{{0x200, 0x200}, {0x900, 0}}, 0x400},       // uninitialised data takes no file bytes
+        {{{0x200, 0x200}, {0x900, 0}}, 0x400},      // uninitialised data takes no file bytes
     };
     for (const auto& c : cases) {
         const Bytes image = MakePeImage(c.sections);

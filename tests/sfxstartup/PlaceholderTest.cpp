@@ -25,8 +25,8 @@ struct FakeSystem {
         v.tempPath = "C:\\TEMP\\";
         v.windowsDirectory = "C:\\WINDOWS";
         v.systemDirectory = "C:\\WINDOWS\\system32";
-        v.readRegistryString = [this](RegistryRoot root, const std::string& key, const std::string& value)
-            -> std::optional<std::string> {
+        v.readRegistryString = [this](RegistryRoot root, const std::string& key,
+                                      const std::string& value) -> std::optional<std::string> {
             const bool machine = value == "ProgramFilesDir";
             if ((root == RegistryRoot::kLocalMachine) != machine) return std::nullopt;
             if (key.find(machine ? "CurrentVersion" : "Shell Folders") == std::string::npos) return std::nullopt;

@@ -36,7 +36,10 @@ TEST(SfxSettings, ADamagedLengthByteReadsOnlyTheField) {
 TEST(SfxSettings, SignatureAndDefaultTitle) {
     SfxSettings s{};
     EXPECT_FALSE(HasSettingsSignature(s));
-    std::memcpy(s.signature, "\x03" "BSZ", 4);
+    std::memcpy(s.signature,
+                "\x03"
+                "BSZ",
+                4);
     EXPECT_TRUE(HasSettingsSignature(s));
     s.signature[3] = 'z';
     EXPECT_FALSE(HasSettingsSignature(s));

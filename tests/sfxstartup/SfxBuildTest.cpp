@@ -49,9 +49,8 @@ struct BuildRun {
 class SfxBuild : public ::testing::Test {
 protected:
     void SetUp() override {
-        dir = fs::path(::testing::TempDir()) / ("sfxbuild_" + std::string(::testing::UnitTest::GetInstance()
-                                                                               ->current_test_info()
-                                                                               ->name()));
+        dir = fs::path(::testing::TempDir()) /
+              ("sfxbuild_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
         fs::remove_all(dir);
         fs::create_directories(dir);
         stub = MakePeImage({{0x200, 0x800}, {0xA00, 0x200}}, 0x11);
@@ -98,10 +97,10 @@ protected:
 
 TEST_F(SfxBuild, EachPieceLandsWhereTheStubLooksForIt) {
     const std::string lang = SFX_LANG_DIR;
-    const BuildRun run = Build({"--title", "Linefix setup", "--destination", "%PROG%\\Linefix", "--destination-mode", "2",
-                           "--overwrite", "skip", "--run", "readme.txt", "--auto", "--done-message",
-                           "--hide-file-list", "--language", lang + "/English.txt", "--language",
-                           lang + "/Russian.txt", In("data.7z"), In("out.exe")});
+    const BuildRun run =
+        Build({"--title", "Linefix setup", "--destination", "%PROG%\\Linefix", "--destination-mode", "2", "--overwrite",
+               "skip", "--run", "readme.txt", "--auto", "--done-message", "--hide-file-list", "--language",
+               lang + "/English.txt", "--language", lang + "/Russian.txt", In("data.7z"), In("out.exe")});
     ASSERT_EQ(run.status, 0) << run.err;
     const Bytes out = FileBytes(dir / "out.exe");
 
@@ -188,7 +187,8 @@ TEST_F(SfxBuild, RefusesWhatWouldNotFitOrWork) {
 
     const std::string a = In("data.7z"), out = In("out.exe");
     std::vector<std::string> languages33;
-    for (int i = 0; i < 33; ++i) languages33.insert(languages33.end(), {"--language", std::string(SFX_LANG_DIR) + "/English.txt"});
+    for (int i = 0; i < 33; ++i)
+        languages33.insert(languages33.end(), {"--language", std::string(SFX_LANG_DIR) + "/English.txt"});
     languages33.insert(languages33.end(), {a, out});
 
     const struct {
@@ -240,8 +240,8 @@ TEST_F(SfxBuild, HelpTellsTheUsage) {
     ASSERT_EQ(std::system(cmd.c_str()), 0);
     const Bytes help = FileBytes(dir / "help.txt");
     const std::string text(help.begin(), help.end());
-    for (const char* option : {"--title", "--destination-mode", "--overwrite", "--run", "--auto", "--done-message",
-                               "--hide-overwrite-choice", "--hide-file-list", "--language", "--label", "--stub",
-                               "--module", "NUMBER=TEXT"})
+    for (const char* option :
+         {"--title", "--destination-mode", "--overwrite", "--run", "--auto", "--done-message",
+          "--hide-overwrite-choice", "--hide-file-list", "--language", "--label", "--stub", "--module", "NUMBER=TEXT"})
         EXPECT_NE(text.find(option), std::string::npos) << option;
 }

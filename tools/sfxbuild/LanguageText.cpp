@@ -50,8 +50,8 @@ std::vector<std::string> ParseLanguageText(const std::string& text, const std::s
             number.find_first_not_of("0123456789") != std::string::npos)
             Refuse(what, lineNumber, "expected NUMBER=TEXT");
         if (std::stoul(number) != messages.size() + 1)
-            Refuse(what, lineNumber, "message " + number + " is out of turn, expected " +
-                                         std::to_string(messages.size() + 1));
+            Refuse(what, lineNumber,
+                   "message " + number + " is out of turn, expected " + std::to_string(messages.size() + 1));
         if (messages.size() == size_t(kMessagesPerRow)) Refuse(what, lineNumber, "more than 100 messages");
         messages.push_back(Unescape(line.substr(equals + 1), what, lineNumber));
     }

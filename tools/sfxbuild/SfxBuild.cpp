@@ -71,13 +71,13 @@ std::vector<uint8_t> LanguageBlocks(const std::vector<std::string>& languageFile
 }
 
 void BuildSfx(const BuildOptions& options) {
+    const SfxSettings settings = SettingsFromOptions(options, fs::path(options.archive).filename().string());
     const std::vector<uint8_t> stub = ReadWholeFile(options.stub);
     CheckImageFile(stub, "stub", options.stub);
     const std::vector<uint8_t> module = ReadWholeFile(options.module);
     CheckImageFile(module, "module", options.module);
     const std::vector<uint8_t> languages = LanguageBlocks(options.languages);
     CheckSevenZipFile(options.archive);
-    const SfxSettings settings = SettingsFromOptions(options, fs::path(options.archive).filename().string());
     CheckOutputIsNoInput(options);
 
     OutputFile out(options.output);

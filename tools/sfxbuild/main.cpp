@@ -32,7 +32,8 @@ std::string ToolFolder(const char* argv0) {
 
 int main(int argc, char** argv) {
     try {
-        const BuildOptions options = ParseBuildOptions(std::vector<std::string>(argv + 1, argv + argc), ToolFolder(argv[0]));
+        const BuildOptions options =
+            ParseBuildOptions(std::vector<std::string>(argv + 1, argv + argc), ToolFolder(argv[0]));
         if (options.help) {
             std::fputs(kUsage, stdout);
             return 0;

@@ -12,8 +12,8 @@ std::wstring OwnExecutablePath() {
 }
 
 ExeFile::ExeFile(const std::wstring& path)
-    : handle_(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                          nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr)) {
+    : handle_(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                          OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr)) {
     if (handle_ == INVALID_HANDLE_VALUE) throw PayloadError("the program's own file cannot be opened");
     LARGE_INTEGER size;
     if (!GetFileSizeEx(handle_, &size)) {
@@ -30,7 +30,8 @@ size_t ExeFile::Read(uint8_t* data, size_t size) {
     while (total < size) {
         const DWORD want = DWORD(size - total < 0x10000000 ? size - total : 0x10000000);
         DWORD got = 0;
-        if (!ReadFile(handle_, data + total, want, &got, nullptr)) throw PayloadError("reading the program's file failed");
+        if (!ReadFile(handle_, data + total, want, &got, nullptr))
+            throw PayloadError("reading the program's file failed");
         if (got == 0) break;  // the end of the file
         total += got;
     }

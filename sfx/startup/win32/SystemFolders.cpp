@@ -10,8 +10,8 @@
 
 namespace {
 
-constexpr DWORD kFolderBuffer = 256;            // 255 characters and the zero
-constexpr DWORD kMaxRegistryString = 32768;     // the longest path there is
+constexpr DWORD kFolderBuffer = 256;         // 255 characters and the zero
+constexpr DWORD kMaxRegistryString = 32768;  // the longest path there is
 
 // A folder from one of the system's GetXxxDirectory calls; empty on failure
 // or when it does not fit.

@@ -49,14 +49,14 @@ void PrepareWorkFolder() {
 }  // namespace
 
 [[noreturn]] void szsfxmain2() {
-    RestrictDllSearch();                                                // before any library is loaded
-    PrepareWorkFolder();                                                // steps 1 to 5
-    currentLanguage = 1;                                                // step 6
-    ReadPayload();                                                      // steps 7 and 9
-    archiveCopyPath = AnsiToWide(workFolder + kArchiveCopyName);        // step 8
-    ApplyDefaultTitle(sfxSettings);                                     // step 10
-    FixDestination(sfxSettings, CurrentDirectory(), systemTempPath);    // step 11
-    ExpandDestination(sfxSettings, RealSystemValues());                 // step 12
-    ParseSwitches(ProcessArguments(), sfxSettings);                     // step 13
-    EndProcess(RunMainWindow());                                        // steps 14 to 16
+    RestrictDllSearch();                                              // before any library is loaded
+    PrepareWorkFolder();                                              // steps 1 to 5
+    currentLanguage = 1;                                              // step 6
+    ReadPayload();                                                    // steps 7 and 9
+    archiveCopyPath = AnsiToWide(workFolder + kArchiveCopyName);      // step 8
+    ApplyDefaultTitle(sfxSettings);                                   // step 10
+    FixDestination(sfxSettings, CurrentDirectory(), systemTempPath);  // step 11
+    ExpandDestination(sfxSettings, RealSystemValues());               // step 12
+    ParseSwitches(ProcessArguments(), sfxSettings);                   // step 13
+    EndProcess(RunMainWindow());                                      // steps 14 to 16
 }
