@@ -8,7 +8,8 @@ jobs=$(nproc)
 
 cmake -S . -B build-win32 -G Ninja -DCMAKE_BUILD_TYPE=Release \
   -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-mingw-i686.cmake" \
-  -DLINEFIX_NATIVE_FILTERHOST="$root/build/plugin/filterhost" >/dev/null
+  -DLINEFIX_NATIVE_FILTERHOST="$root/build/plugin/filterhost" \
+  -DSFX_NATIVE_SFXBUILD="$root/build/tools/sfxbuild/sfxbuild" >/dev/null
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DLINEFIX_WIN32_DLL="$root/build-win32/plugin/Linefix.8bf" \
   -DSFX_WIN32_DIR="$root/build-win32/sfx" >/dev/null

@@ -1,0 +1,186 @@
+// Runs self-extractors the way a script or an unattended installation does,
+// all of them in one Windows process (each program start is slow under an
+// emulator): a scenario starts one command line, answers the message boxes
+// that the program shows with the buttons it lists, and checks the exit code.
+// Two scenarios run at a time.
+//   sfx_run_driver LIST
+// LIST holds one scenario a line, fields separated by tabs:
+//   NAME  EXIT  ANSWERS  FOLDER  COMMAND LINE
+// ANSWERS: the buttons to press, one per box in order (ok, yes, no, cancel),
+// or "-" for none. FOLDER: the working folder of the program, "-" for the
+// driver's own. Every box is printed as "box NAME: CAPTION | TEXT" with line
+// breaks written \r and \n, for the caller to compare with the language text.
+#include <windows.h>
+
+#include <chrono>
+#include <cstdio>
+#include <fstream>
+#include <mutex>
+#include <sstream>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "UiSteps.h"
+
+namespace {
+
+// Generous: an extraction under the emulator takes minutes on a busy machine.
+constexpr auto kScenarioPatience = std::chrono::minutes(15);
+constexpr int kMessageBoxText = 0xFFFF;
+std::mutex outputLock;
+
+// Scenarios report from two threads.
+void Report(bool ok, const std::string& what) {
+    std::lock_guard<std::mutex> lock(outputLock);
+    Check(ok, what);
+}
+
+struct Scenario {
+    std::string name;
+    DWORD exitCode = 0;
+    std::vector<std::string> answers;
+    std::string folder;
+    std::string commandLine;
+};
+
+std::vector<std::string> SplitFields(const std::string& line, char separator) {
+    std::vector<std::string> fields;
+    std::stringstream in(line);
+    for (std::string field; std::getline(in, field, separator);) fields.push_back(field);
+    return fields;
+}
+
+std::vector<Scenario> ReadScenarios(const char* path) {
+    std::vector<Scenario> scenarios;
+    std::ifstream in(path);
+    for (std::string line; std::getline(in, line);) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        const auto fields = SplitFields(line, '\t');
+        if (fields.size() != 5) continue;
+        Scenario s{fields[0], DWORD(std::stoul(fields[1])), {}, fields[3], fields[4]};
+        if (fields[2] != "-") s.answers = SplitFields(fields[2], ',');
+        scenarios.push_back(s);
+    }
+    return scenarios;
+}
+
+std::string Utf8(const std::wstring& text) {
+    std::string out(size_t(WideCharToMultiByte(CP_UTF8, 0, text.c_str(), int(text.size()), nullptr, 0, nullptr, nullptr)), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text.c_str(), int(text.size()), out.data(), int(out.size()), nullptr, nullptr);
+    return out;
+}
+
+std::string Escaped(const std::string& text) {
+    std::string out;
+    for (char c : text) {
+        if (c == '\r') out += "\\r";
+        else if (c == '\n') out += "\\n";
+        else out += c;
+    }
+    return out;
+}
+
+std::string WindowText(HWND window) {
+    wchar_t text[4096] = {};
+    GetWindowTextW(window, text, int(std::size(text)));
+    return Utf8(text);
+}
+
+// A visible message box of the process, if it shows one.
+HWND FindMessageBox(DWORD processId) {
+    struct Search {
+        DWORD processId;
+        HWND found;
+    } search{processId, nullptr};
+    EnumWindows(
+        [](HWND window, LPARAM param) -> BOOL {
+            auto& s = *reinterpret_cast<Search*>(param);
+            DWORD owner = 0;
+            GetWindowThreadProcessId(window, &owner);
+            char className[16] = {};
+            GetClassNameA(window, className, sizeof className);
+            if (owner != s.processId || std::string(className) != "#32770" || !IsWindowVisible(window)) return TRUE;
+            s.found = window;
+            return FALSE;
+        },
+        LPARAM(&search));
+    return search.found;
+}
+
+int ButtonId(const std::string& answer) {
+    if (answer == "yes") return IDYES;
+    if (answer == "no") return IDNO;
+    if (answer == "cancel") return IDCANCEL;
+    return IDOK;
+}
+
+// Presses the button of the next answer; a box nobody expected gets Cancel
+// (or OK, where it has only that) and fails the scenario.
+void Answer(const Scenario& s, HWND box, size_t& next) {
+    const std::string text = WindowText(GetDlgItem(box, kMessageBoxText));
+    {
+        std::lock_guard<std::mutex> lock(outputLock);
+        std::printf("box %s: %s | %s\n", s.name.c_str(), WindowText(box).c_str(), Escaped(text).c_str());
+        std::fflush(stdout);
+    }
+    const bool expected = next < s.answers.size();
+    Report(expected, s.name + ": a box was expected");
+    int button = expected ? ButtonId(s.answers[next++]) : IDCANCEL;
+    if (!GetDlgItem(box, button)) button = IDOK;
+    PostMessageA(box, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), LPARAM(GetDlgItem(box, button)));
+    WaitUntilGone(box);
+}
+
+void Run(const Scenario& s) {
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    std::string commandLine = s.commandLine;
+    const char* folder = s.folder == "-" ? nullptr : s.folder.c_str();
+    if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, folder, &startup, &process)) {
+        Report(false, s.name + ": started (error " + std::to_string(GetLastError()) + ")");
+        return;
+    }
+    size_t next = 0;
+    const auto end = std::chrono::steady_clock::now() + kScenarioPatience;
+    bool ended = false;
+    while (!(ended = WaitForSingleObject(process.hProcess, 200) == WAIT_OBJECT_0)) {
+        if (std::chrono::steady_clock::now() > end) break;
+        if (HWND box = FindMessageBox(process.dwProcessId)) Answer(s, box, next);
+    }
+    if (!ended) TerminateProcess(process.hProcess, 99);
+    DWORD code = 0;
+    GetExitCodeProcess(process.hProcess, &code);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    Report(ended, s.name + ": ended in time");
+    Report(next == s.answers.size(), s.name + ": showed every expected box");
+    Report(code == s.exitCode, s.name + ": exit code " + std::to_string(code) + ", expected " + std::to_string(s.exitCode));
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: sfx_run_driver LIST\n");
+        return 2;
+    }
+    // Wine does not pass the caller's TEMP on; the programs get the folder
+    // that the test watches.
+    char temp[MAX_PATH] = {};
+    if (GetEnvironmentVariableA("SFX_TEMP", temp, MAX_PATH)) {
+        SetEnvironmentVariableA("TMP", temp);
+        SetEnvironmentVariableA("TEMP", temp);
+    }
+    const auto scenarios = ReadScenarios(argv[1]);
+    Check(!scenarios.empty(), "the list holds scenarios");
+    for (size_t i = 0; i < scenarios.size(); i += 2) {
+        std::thread second;
+        if (i + 1 < scenarios.size()) second = std::thread(Run, scenarios[i + 1]);
+        Run(scenarios[i]);
+        if (second.joinable()) second.join();
+    }
+    std::printf("%d failed\n", FailureCount());
+    return FailureCount() == 0 ? 0 : 1;
+}

@@ -1,0 +1,131 @@
+#!/usr/bin/env bash
+# The self-extractor run as scripts run it ("-s -d DIR"), under Wine: every
+# file comes out with its content and time, a crafted archive writes nothing
+# outside the destination, failures end with exit code 1 after their message,
+# the run command opens a file or installs an INF file, no DLL planted beside
+# the program is loaded, and nothing stays behind in the temp folder.
+#   run_unattended.sh SFXBUILD DRIVER RECORDER PLANTED_DLL ARCHIVES LANGUAGE WORK
+# ARCHIVES: the folder of make_test_archives.sh; LANGUAGE: the English text.
+# Runs inside wine-run.sh --display, so `wine` reaches the test's prefix.
+set -euo pipefail
+sfxbuild=$1 driver=$2 recorder=$3 planted=$4 archives=$5 language=$6 work=$7
+here=$(cd "$(dirname "$0")" && pwd)
+craft=$here/../support/craft7z.py
+rm -rf "$work" && mkdir -p "$work" && cd "$work"
+work=$PWD
+export LC_ALL=C.UTF-8 TZ=UTC
+
+failures=0
+check() {  # check CONDITION-STATUS WHAT
+  if [ "$1" -eq 0 ]; then echo "ok: $2"; else echo "FAILED: $2"; failures=$((failures + 1)); fi
+}
+# Wine shows the Unix root as drive Z:.
+win() { printf 'Z:%s' "${1//\//\\}"; }
+# Message K of the language text, escaped as the driver prints it.
+message() { sed -n "s/^$1=//p" "$language"; }
+
+mkdir -p temp markers out downloads
+
+# A tree with a program to run afterwards and a path deeper than 260
+# characters once it lies in the destination.
+mkdir -p full
+7zz x -bso0 -bsp0 -o"full" "$archives/lzma2.7z"
+cp "$recorder" full/recorder.exe
+deep=full/deep/$(printf 'folder-%043d/' 1 2 3 4 5 | tr -d '\n')
+mkdir -p "$deep" && echo "far below" >"$deep/leaf.txt"
+(cd full && 7zz a -bso0 -bsp0 ../full.7z -- *)
+rm -rf full && 7zz x -bso0 -bsp0 -o"reference" full.7z
+
+"$sfxbuild" --title "Unattended test" --run recorder.exe full.7z downloads/full.exe
+# The names under which a planted DLL could be picked up.
+for name in 7z.dll 7Z.DLL comctl32.dll uxtheme.dll version.dll dwmapi.dll cryptbase.dll oleacc.dll; do
+  cp "$planted" "downloads/$name"
+done
+
+printf '[Version]\r\nSignature="$Windows NT$"\r\n[DefaultInstall]\r\n' >setup.inf
+7zz a -bso0 -bsp0 inf.7z setup.inf
+"$sfxbuild" --run setup.inf inf.7z inf.exe
+
+python3 "$craft" hostile.7z - <<'EOF'
+[{"name": "good.txt", "text": "kept"},
+ {"name": "../evil1.txt", "text": "x"}, {"name": "a/../../evil2.txt", "text": "x"},
+ {"name": "/rooted.txt", "text": "x"}, {"name": "C:/abs.txt", "text": "x"},
+ {"name": "C:rel.txt", "text": "x"}, {"name": "//server/share/unc.txt", "text": "x"},
+ {"name": "//?/C:/long.txt", "text": "x"}, {"name": "a:stream.txt", "text": "x"},
+ {"name": "..\\evil3.txt", "text": "x"}, {"name": "CON", "text": "x"}, {"name": "sub/nul.txt", "text": "x"},
+ {"name": "com1.log", "text": "x"}, {"name": "LPT9", "text": "x"}, {"name": "dot.", "text": "x"},
+ {"name": "space ", "text": "x"}, {"name": "bad<name>.txt", "text": "x"}, {"name": "q?.txt", "text": "x"},
+ {"name": "ctl\u0001.txt", "text": "x"}, {"name": "link", "attrib": "0x420", "text": "target"}]
+EOF
+"$sfxbuild" hostile.7z hostile.exe
+"$sfxbuild" "$archives/damaged-crc.7z" damaged.exe
+"$sfxbuild" "$archives/encrypted.7z" encrypted.exe
+# An archive cut short: it cannot be listed.
+cp inf.exe unlisted.exe && truncate -s -40 unlisted.exe
+
+# The setup library's installer is a recorder too, for the INF command line.
+rundll=""
+for folder in syswow64 system32; do
+  if [ -e "$WINEPREFIX/drive_c/windows/$folder/rundll32.exe" ]; then
+    rundll="$WINEPREFIX/drive_c/windows/$folder/rundll32.exe"
+    break
+  fi
+done
+cp "$rundll" rundll32.saved
+trap 'cp "$work/rundll32.saved" "$rundll"' EXIT
+cp "$recorder" "$rundll"
+
+dest() { win "$work/out/$1"; }
+tab=$'\t'
+{
+  echo "full${tab}0${tab}-${tab}$(win "$work/downloads")${tab}$(win "$work/downloads/full.exe") -s -d $(dest full)"
+  echo "inf${tab}0${tab}-${tab}-${tab}$(win "$work/inf.exe") -s -d $(dest inf)"
+  echo "hostile${tab}1${tab}ok${tab}-${tab}$(win "$work/hostile.exe") -s -d $(dest hostile)"
+  echo "damaged${tab}1${tab}ok${tab}-${tab}$(win "$work/damaged.exe") -s -d $(dest damaged)"
+  echo "encrypted${tab}1${tab}ok${tab}-${tab}$(win "$work/encrypted.exe") -s -d $(dest encrypted)"
+  echo "unlisted${tab}1${tab}ok${tab}-${tab}$(win "$work/unlisted.exe") -s -d $(dest unlisted)"
+} >scenarios.tsv
+touch stamp
+sleep 1
+
+SFX_TEMP=$(win "$work/temp") RECORD_TO=$(win "$work/recorded.txt") PLANTED_MARKERS=$(win "$work/markers") \
+  wine "$driver" scenarios.tsv | tee driver.log || failures=$((failures + 1))
+
+# Every file with its content, and the stored times to the second.
+diff -r reference out/full >/dev/null
+check $? "-s -d extracts every file with its content, a path over 260 characters included"
+times_match=0
+while IFS=$'\t' read -r archive kind _ _ mtime _ _ path; do
+  [ "$archive" = lzma2.7z ] && [ "$kind" = file ] || continue
+  [ "$(stat -c %Y "out/full/$path")" = "$mtime" ] || { echo "  time of $path differs"; times_match=1; }
+done <"$archives/manifest.tsv"
+check $times_match "extracted files keep their stored times (1975, 2005, 2150)"
+grep -qiF "$(win "$work/out/full")|" recorded.txt && grep -qi 'recorder.exe' recorded.txt
+check $? "the run command opens the extracted program in the destination folder"
+grep -qF "rundll32.exe setupapi.dll,InstallHinfSection DefaultInstall 132 $(win "$work/out/inf")\\setup.inf" recorded.txt
+check $? "an INF run command is installed through the system folder's rundll32"
+[ -z "$(ls markers)" ]
+check $? "no DLL planted beside the program or in its working folder is loaded"
+
+# The crafted archive: its good item only, and nothing outside it.
+[ "$(cd out/hostile && find . -mindepth 1 | sort | tr '\n' ' ')" = "./good.txt ./link " ] && [ ! -L out/hostile/link ]
+check $? "a crafted archive writes only its sound items into the destination, a link as a plain file"
+outside=$(find "$work" "$WINEPREFIX/drive_c" -newer stamp -not -type d \
+  -not -path "$work/out/*" -not -path "$work/temp*" -not -path "$work/markers*" \
+  -not -path "$work/driver.log" -not -path "$work/recorded.txt" -not -path "$WINEPREFIX/drive_c/windows/*" \
+  -not -path "$WINEPREFIX/drive_c/users/*/AppData/*" -not -path "$rundll" 2>/dev/null)
+[ -z "$outside" ] || echo "$outside" | sed 's/^/  written: /'
+check $([ -z "$outside" ]; echo $?) "nothing is written outside the destinations"
+
+for name in hostile damaged encrypted; do
+  grep -qF "box $name: Unattended test" driver.log 2>/dev/null || true
+  grep -qF "box $name: Brindlepacker SFX | $(message 42)" driver.log
+  check $? "$name: message 42 before exit code 1"
+done
+grep -qF "box unlisted: Brindlepacker SFX | $(message 38)" driver.log
+check $? "an archive that cannot be listed: message 38 before exit code 1"
+[ -z "$(ls -A temp)" ]
+check $? "the temp folder is empty afterwards"
+
+echo "$((8 + 4 + 2 - failures)) passed, $failures failed"
+[ "$failures" -eq 0 ]
