@@ -10,8 +10,8 @@
 
 namespace {
 
-constexpr DWORD kFolderBuffer = 256;         // 255 characters and the zero
-constexpr DWORD kMaxRegistryString = 32768;  // the longest path there is
+constexpr DWORD kFolderBuffer = 256;   // 255 characters and the zero
+constexpr DWORD kLongestPath = 32768;  // for the current directory and a registry value
 
 // A folder from one of the system's GetXxxDirectory calls; empty on failure
 // or when it does not fit.
@@ -31,7 +31,7 @@ std::optional<std::string> ReadRegistryString(RegistryRoot root, const std::stri
     DWORD type = 0;
     DWORD size = 0;
     if (RegQueryValueExA(opened, value.c_str(), nullptr, &type, nullptr, &size) == ERROR_SUCCESS && type == REG_SZ &&
-        size <= kMaxRegistryString) {
+        size <= kLongestPath) {
         std::vector<char> data(size + 1, 0);
         if (RegQueryValueExA(opened, value.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(data.data()), &size) ==
                 ERROR_SUCCESS &&
@@ -51,7 +51,7 @@ std::string SystemTempPath() {
 }
 
 std::string CurrentDirectory() {
-    return Folder([](char* b, DWORD n) { return UINT(GetCurrentDirectoryA(n, b)); }, kMaxRegistryString);
+    return Folder([](char* b, DWORD n) { return UINT(GetCurrentDirectoryA(n, b)); }, kLongestPath);
 }
 
 SystemValues RealSystemValues() {

@@ -35,7 +35,8 @@ void ReadPayload() {
     if (!HasSettingsSignature(sfxSettings)) ShowSignatureWarning();
 }
 
-// Steps 1 to 5, which fail only when the system has no usable temp folder.
+// Steps 1 to 5, which fail when the system has no usable temp folder or no
+// work folder can be made in it.
 void PrepareWorkFolder() {
     try {
         systemTempPath = SystemTempPath();
