@@ -1,0 +1,11 @@
+// The archive behind the settings block, copied out of the executable into
+// the work folder, where the session opens it.
+#pragma once
+
+#include <functional>
+
+// Copies from archiveOffset to the end of the executable into
+// archiveCopyPath in chunks of copyBuffer's size, reporting the percentage
+// copied after each chunk. Reports no failure itself: a short or failed copy
+// shows up when the session cannot open the copy.
+void CopyArchiveOut(const std::function<void(int percent)>& progress);

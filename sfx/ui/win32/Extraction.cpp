@@ -1,0 +1,113 @@
+// The extraction: a click on Button2, or the automatic start once the
+// archive is listed.
+#include <vector>
+
+#include "Controls.h"
+#include "ExtractionOutcome.h"
+#include "FileChoice.h"
+#include "Form1.h"
+#include "FolderWritable.h"
+#include "MainWindowState.h"
+#include "MessageBoxes.h"
+#include "MessagePump.h"
+#include "MessageTable.h"
+#include "OverwriteRules.h"
+#include "ProgramEnd.h"
+#include "RunAfterExtract.h"
+#include "SevenZip.h"
+#include "SystemPath.h"
+
+namespace {
+
+constexpr int kMessagesBeforeExtraction = 100;
+
+std::vector<std::wstring> ListEntries(HWND list) {
+    std::vector<std::wstring> entries;
+    const LRESULT count = list ? SendMessageW(list, LB_GETCOUNT, 0, 0) : 0;
+    for (LRESULT i = 0; i < count; ++i) {
+        const LRESULT length = SendMessageW(list, LB_GETTEXTLEN, WPARAM(i), 0);
+        std::vector<wchar_t> text(size_t(length > 0 ? length : 0) + 1);
+        const LRESULT got = length > 0 ? SendMessageW(list, LB_GETTEXT, WPARAM(i), LPARAM(text.data())) : 0;
+        entries.emplace_back(text.data(), size_t(got > 0 ? got : 0));
+    }
+    return entries;
+}
+
+std::vector<bool> SelectedEntries(HWND list, size_t count) {
+    std::vector<bool> selected(count);
+    for (size_t i = 0; i < count; ++i) selected[i] = SendMessageW(list, LB_GETSEL, WPARAM(i), 0) > 0;
+    return selected;
+}
+
+}  // namespace
+
+bool TForm1::DestinationUsable(const std::wstring& destination) {
+    if (destination.empty()) {
+        InformationBox(Message(40), boxCaption);
+        return false;
+    }
+    if ((!FolderExists(destination) && !CreateFolderTree(destination)) || !IsFolderWritable(destination)) {
+        InformationBox(Message(41), boxCaption);
+        return false;
+    }
+    return true;
+}
+
+void TForm1::ShowExtracting() {
+    SetDefaultButton(Button3);
+    Focus(Button3);
+    Enable(Button2, false);
+    LabelLink.SetPlainLook();
+    SetText(LabelLink.handle, std::wstring());
+    SetVisible(LabelLink.handle, false);
+    for (HWND control : {EditBox1, ButtonBrowse, Button4, GroupBox1, RadioBox1, RadioBox2, RadioBox3})
+        Enable(control, false);
+    SetProgress(ProgressBar1, 0);
+    SetVisible(ProgressBar1, true);
+}
+
+void TForm1::Button2Click() {
+    const std::wstring destination = TextOf(EditBox1);
+    if (!DestinationUsable(destination)) return;
+    const std::vector<std::wstring> entries = ListEntries(ListFiles);
+    const FileChoice choice = ChooseFiles(entries, SelectedEntries(ListFiles, entries.size()));
+    // Nothing selected would otherwise leave the masks empty, which means
+    // the whole archive.
+    if (choice.nothingChosen) {
+        InformationBox(Message(42), boxCaption);
+        return;
+    }
+
+    extractionRunning = true;
+    ShowExtracting();
+    session->FileName = archiveCopyPath;
+    session->UseFolderNames = true;
+    session->ExtractBaseDir = destination;
+    session->DLLDir = workFolder;
+    extractActive = true;
+    overwriteChoice = ChoiceFromRadios(IsChecked(RadioBox1), IsChecked(RadioBox2));
+    SetMessageText(LabelFiles, 22);
+    if (Handle) RedrawWindow(Handle, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    DispatchPendingMessages(kMessagesBeforeExtraction);
+
+    session->OpenArchive();  // listed once more; ExtractArchive opens it again itself
+    session->FileSpec = choice.fileSpec;
+    // A Cancel during the dispatch above leaves nothing to extract.
+    const HRESULT result = extractActive ? session->ExtractArchive() : S_OK;
+    if (overwriteCancelled) EndProcess(kExitCancelled);
+    const bool cancelled = !extractActive;
+    extractActive = false;
+
+    const bool hasRunCommand = sfxSettings.runCommand[0] != 0;
+    const ExtractionOutcome outcome =
+        DecideOutcome(int32_t(result), session->ErrorCount(), cancelled, sfxSettings.showDoneMessage, hasRunCommand);
+    if (outcome.reportFailure) InformationBox(Message(42), boxCaption);
+    if (outcome.reportDone) InformationBox(Message(47), kDefaultTitle);
+    if (outcome.runCommand) RunAfterExtract(destination);
+    exitCode = outcome.exitCode;
+    extractionRunning = false;
+    if (quitWhenExtractionEnds)
+        PostQuitMessage(0);
+    else
+        RequestClose();
+}

@@ -1,0 +1,42 @@
+// The first showing of Form1: the archive is copied out of the executable,
+// opened and listed, and the window becomes ready.
+#include "ArchiveCopy.h"
+#include "ArchiveListing.h"
+#include "Controls.h"
+#include "Form1.h"
+#include "Form1Layout.h"
+#include "MessageBoxes.h"
+#include "MessageTable.h"
+#include "ProgramEnd.h"
+#include "SevenZip.h"
+
+void TForm1::FirstShowing() {
+    SetClientHeight(kClientHeightLoading);
+    if (Handle) UpdateWindow(Handle);
+    CopyArchiveOut([this](int percent) { SetProgress(ProgressBar1, percent); });
+
+    session->FileName = archiveCopyPath;
+    session->DLLDir = workFolder;
+    if (!session->OpenArchive()) {
+        ErrorBox(Message(38), kDefaultTitle);
+        EndProcess(kExitFailure);
+    }
+    SendMessageW(ListFiles, LB_RESETCONTENT, 0, 0);
+    for (const std::wstring& path : ListItemPaths(*session))
+        SendMessageW(ListFiles, LB_ADDSTRING, 0, LPARAM(path.c_str()));
+    // Every entry selected: the whole archive, unless the user deselects.
+    SendMessageW(ListFiles, LB_SETSEL, TRUE, -1);
+    SendMessageW(ListFiles, LB_SETTOPINDEX, 0, 0);
+    ShowReady();
+    if (sfxSettings.autoExtract == 1) Button2Click();
+}
+
+void TForm1::ShowReady() {
+    const bool listShown = sfxSettings.hideFileList == 0;
+    SetVisible(ListFiles, listShown);
+    SetVisible(LabelFiles, listShown);
+    for (HWND control : {ListFiles, EditBox1, ButtonBrowse, Button2, Button3, Button4}) Enable(control, true);
+    Focus(EditBox1);
+    SetClientHeight(kClientHeightReady);
+    SetDefaultButton(Button2);
+}

@@ -1,0 +1,28 @@
+#include "szsfxunit.h"
+
+#include <windows.h>
+
+#include "Form1.h"
+#include "MainWindowState.h"
+#include "MessageBoxes.h"
+#include "MessageTable.h"
+#include "SfxSettings.h"
+#include "StartupState.h"
+
+int RunMainWindow() {
+    // Lives until the process ends, as the session it holds: the module may
+    // still reach it while the process winds down.
+    Form1 = new TForm1;
+    if (!Form1->Create()) {
+        ErrorBox(Message(44), kDefaultTitle);
+        return kExitFailure;
+    }
+    Form1->Show();
+    MSG msg;
+    while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+        if (Form1->TranslateDialogKeys(msg)) continue;
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+    return Form1->ExitCode();
+}

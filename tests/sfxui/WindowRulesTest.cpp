@@ -1,0 +1,130 @@
+// The main window's rules: the items a selection extracts, the overwrite
+// policy, the destination's probe file, the outcome of a run and the copy's
+// progress.
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "CopyPercent.h"
+#include "ExtractionOutcome.h"
+#include "FileChoice.h"
+#include "FolderPaths.h"
+#include "OverwriteRules.h"
+#include "StartupState.h"
+
+namespace {
+
+using Names = std::vector<std::wstring>;
+
+TEST(FileChoice, AllSelectedIsEveryItemNoneSelectedIsNothing) {
+    const Names entries = {L"docs\\", L"docs\\a.txt", L"b.txt"};
+    const struct {
+        std::vector<bool> selected;
+        bool nothingChosen;
+        Names fileSpec;
+    } cases[] = {
+        {{true, true, true}, false, {}},
+        {{true, false, true}, false, {L"docs\\", L"b.txt"}},
+        {{false, false, true}, false, {L"b.txt"}},
+        {{false, false, false}, true, {}},
+        {{true, true}, false, {L"docs\\", L"docs\\a.txt"}},  // a shorter selection leaves the rest out
+    };
+    for (const auto& c : cases) {
+        const FileChoice choice = ChooseFiles(entries, c.selected);
+        EXPECT_EQ(choice.nothingChosen, c.nothingChosen);
+        EXPECT_EQ(choice.fileSpec, c.fileSpec);
+    }
+    // An archive without items has nothing to choose from and extracts as a whole.
+    const FileChoice empty = ChooseFiles({}, {});
+    EXPECT_FALSE(empty.nothingChosen);
+    EXPECT_TRUE(empty.fileSpec.empty());
+}
+
+TEST(OverwriteRules, RadioButtonsAndSettings) {
+    const std::pair<uint8_t, int> modes[] = {{0, 2}, {1, 1}, {2, 0}, {3, -1}, {255, -1}};
+    for (const auto& [mode, radio] : modes) EXPECT_EQ(RadioForOverwriteMode(mode), radio) << int(mode);
+    EXPECT_EQ(ChoiceFromRadios(true, false), kChoiceAsk);
+    EXPECT_EQ(ChoiceFromRadios(false, true), kChoiceSkip);
+    EXPECT_EQ(ChoiceFromRadios(false, false), kChoiceOverwrite);  // RadioBox3, or none checked
+}
+
+TEST(OverwriteRules, ExistingFileByChoice) {
+    const struct {
+        bool active, exists;
+        uint8_t choice;
+        ExistingFile action;
+    } cases[] = {
+        {true, true, kChoiceAsk, ExistingFile::kAsk},
+        {true, true, kChoiceSkip, ExistingFile::kLeave},
+        {true, true, kChoiceOverwrite, ExistingFile::kDelete},
+        {true, false, kChoiceAsk, ExistingFile::kLeave},
+        {true, false, kChoiceOverwrite, ExistingFile::kLeave},
+        {false, true, kChoiceAsk, ExistingFile::kLeave},  // cancelled: no more questions
+        {false, true, kChoiceOverwrite, ExistingFile::kLeave},
+        {true, true, 3, ExistingFile::kLeave},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(ExistingFileAction(c.active, c.exists, c.choice), c.action)
+            << c.active << c.exists << int(c.choice);
+}
+
+TEST(FolderPaths, ProbeNameAvoidsExistingFiles) {
+    const struct {
+        const wchar_t* folder;
+        std::set<std::wstring> existing;
+        const wchar_t* probe;
+    } cases[] = {
+        {L"C:\\dest", {}, L"C:\\dest\\_BR$TEMP$.$$$"},
+        {L"C:\\dest\\", {}, L"C:\\dest\\_BR$TEMP$.$$$"},
+        {L"C:\\dest", {L"C:\\dest\\_BR$TEMP$.$$$"}, L"C:\\dest\\_BR$TEMP$.$$$$"},
+        {L"C:\\dest", {L"C:\\dest\\_BR$TEMP$.$$$", L"C:\\dest\\_BR$TEMP$.$$$$"}, L"C:\\dest\\_BR$TEMP$.$$$$$"},
+        {L"rel", {}, L"rel\\_BR$TEMP$.$$$"},
+    };
+    for (const auto& c : cases) {
+        const auto exists = [&](const std::wstring& path) { return c.existing.count(path) != 0; };
+        EXPECT_EQ(ProbeFilePath(c.folder, exists), c.probe) << c.folder;
+    }
+}
+
+TEST(ExtractionOutcome, BoxesRunCommandAndExitCode) {
+    const int32_t kAbort = int32_t(0x80004004);
+    const struct {
+        int32_t result;
+        uint32_t errors;
+        bool cancelled;
+        uint32_t showDone;
+        bool hasRun;
+        ExtractionOutcome expected;
+    } cases[] = {
+        {0, 0, false, 0, false, {false, false, false, kExitSuccess}},
+        {0, 0, false, 1, true, {false, true, true, kExitSuccess}},
+        {0, 0, false, 2, false, {false, false, false, kExitSuccess}},  // only exactly 1 shows it
+        {0, 3, false, 1, true, {true, false, true, kExitFailure}},     // runs after message 42 too
+        {1, 0, false, 1, false, {true, false, false, kExitFailure}},
+        {kAbort, 0, true, 1, true, {false, false, false, kExitCancelled}},
+        {kAbort, 2, true, 1, true, {true, false, false, kExitCancelled}},
+        {0, 0, true, 1, false, {false, false, false, kExitCancelled}},
+    };
+    for (const auto& c : cases) {
+        const ExtractionOutcome got = DecideOutcome(c.result, c.errors, c.cancelled, c.showDone, c.hasRun);
+        SCOPED_TRACE(testing::Message() << "result " << c.result << ", errors " << c.errors << ", cancelled "
+                                        << c.cancelled << ", showDone " << c.showDone);
+        EXPECT_EQ(got.reportFailure, c.expected.reportFailure);
+        EXPECT_EQ(got.reportDone, c.expected.reportDone);
+        EXPECT_EQ(got.runCommand, c.expected.runCommand);
+        EXPECT_EQ(got.exitCode, c.expected.exitCode);
+    }
+}
+
+TEST(CopyPercent, RoundedAndCapped) {
+    const struct {
+        uint64_t copied, remaining;
+        int percent;
+    } cases[] = {
+        {0, 1000, 0}, {4, 1000, 0}, {5, 1000, 1}, {76288, 152576, 50}, {1, 3, 33}, {2, 3, 67},
+        {1000, 1000, 100}, {2000, 1000, 100}, {UINT64_MAX - 1, UINT64_MAX, 100},
+    };
+    for (const auto& c : cases) EXPECT_EQ(CopyPercent(c.copied, c.remaining), c.percent) << c.copied << "/" << c.remaining;
+}
+
+}  // namespace
