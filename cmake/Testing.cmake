@@ -1,9 +1,10 @@
 # Test helpers shared by the test folders.
 #
-# Natively, tests are GoogleTest programs run by ctest. In the Windows build,
-# Windows programs run under Wine with a private prefix inside the build folder;
-# wine_test() wraps a command line in scripts/wine-run.sh, which creates the
-# prefix once and starts a virtual X server when a test asks for one.
+# Natively, tests are GoogleTest programs run by ctest. In the Windows builds,
+# Windows programs run under Wine with a private prefix inside the build folder
+# (a 64-bit one in the 64-bit build); wine_test() wraps a command line in
+# scripts/wine-run.sh, which creates the prefix once and starts a virtual X
+# server when a test asks for one.
 
 if(NOT WIN32)
   find_package(GTest REQUIRED)
@@ -24,11 +25,14 @@ endfunction()
 # wine_test(NAME COMMAND exe args... [DISPLAY])
 function(wine_test name)
   cmake_parse_arguments(T "DISPLAY" "" "COMMAND" ${ARGN})
-  set(display "")
+  set(options "")
   if(T_DISPLAY)
-    set(display "--display")
+    list(APPEND options "--display")
+  endif()
+  if(CMAKE_SIZEOF_VOID_P EQUAL 8)
+    list(APPEND options "--win64")
   endif()
   add_test(NAME ${name}
-    COMMAND ${LINEFIX_WINE_RUN} --prefix ${LINEFIX_WINEPREFIX} ${display} -- ${T_COMMAND})
+    COMMAND ${LINEFIX_WINE_RUN} --prefix ${LINEFIX_WINEPREFIX} ${options} -- ${T_COMMAND})
   set_tests_properties(${name} PROPERTIES RESOURCE_LOCK wine TIMEOUT 600)
 endfunction()

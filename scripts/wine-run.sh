@@ -1,25 +1,40 @@
 #!/usr/bin/env bash
 # Runs a command in the environment of a private Wine prefix, made on first
 # use: the command calls `wine` for the Windows programs it starts.
-#   wine-run.sh --prefix DIR [--display] -- COMMAND [ARGS...]
+#   wine-run.sh --prefix DIR [--display] [--win64] -- COMMAND [ARGS...]
 # --display starts a virtual X server for programs that show windows.
+# --win64 makes a 64-bit prefix for 64-bit programs and runs `wine` as the
+# 64-bit loader, which runs natively where 32-bit Wine is emulated.
 # The command's exit code is passed on.
 set -euo pipefail
 
 prefix=""
 display=0
+win64=0
 while [ $# -gt 0 ]; do
   case "$1" in
     --prefix) prefix="$2"; shift 2 ;;
     --display) display=1; shift ;;
+    --win64) win64=1; shift ;;
     --) shift; break ;;
     *) echo "wine-run: unknown option $1" >&2; exit 2 ;;
   esac
 done
-[ -n "$prefix" ] && [ $# -gt 0 ] || { echo "usage: wine-run.sh --prefix DIR [--display] -- COMMAND [ARGS...]" >&2; exit 2; }
+[ -n "$prefix" ] && [ $# -gt 0 ] || { echo "usage: wine-run.sh --prefix DIR [--display] [--win64] -- COMMAND [ARGS...]" >&2; exit 2; }
 
 export WINEPREFIX="$prefix" WINEDEBUG=-all WINEDLLOVERRIDES="winemenubuilder.exe=d;mscoree=d;mshtml=d"
 unset DISPLAY
+if [ "$win64" -eq 1 ]; then
+  # The command and this script find the 64-bit loader first as `wine`. It
+  # must run under its own name: the loader takes the name it starts further
+  # programs with from the name it was called by.
+  loader_dir="$prefix.bin"
+  mkdir -p "$loader_dir"
+  printf '#!/bin/sh\nexec /usr/lib/wine/wine64 "$@"\n' >"$loader_dir/wine.$$"
+  chmod +x "$loader_dir/wine.$$"
+  mv -f "$loader_dir/wine.$$" "$loader_dir/wine"
+  export WINEARCH=win64 WINELOADER=/usr/lib/wine/wine64 PATH="$loader_dir:$PATH"
+fi
 
 # Making a prefix takes minutes when 32-bit code runs emulated, so it is done
 # once per build folder; later runs skip Wine's own update check.
@@ -30,7 +45,7 @@ make_prefix() {
   if [ ! -e "$prefix/.ready" ]; then
     echo "wine-run: creating the Wine prefix $prefix (once; this takes a few minutes)" >&2
     rm -rf "$prefix"
-    wineboot --init </dev/null >/dev/null 2>&1 || true
+    wine wineboot --init </dev/null >/dev/null 2>&1 || true
     wineserver -w
     [ -e "$prefix/system.reg" ] || { echo "wine-run: could not create $prefix" >&2; exit 1; }
     echo disable >"$prefix/.update-timestamp"

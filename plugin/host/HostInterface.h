@@ -2,7 +2,7 @@
 // suites and constants that pass between a host and a filter. Layouts follow the
 // host's Windows packing: FilterRecord and BigDocumentStruct are packed to 4,
 // everything else has natural alignment. The static_asserts pin the offsets we
-// depend on for i686 (the shipped DLL) and for 64-bit builds (the native tests).
+// depend on for i686 and x64 (the two DLLs; the native tests have the x64 layout).
 #pragma once
 
 #include <cstddef>
@@ -409,69 +409,60 @@ constexpr DescriptorTypeID typeInteger = FourCC("long");
 using PluginMainProc = void(PI_CDECL*)(int16 selector, void* record, intptr_t* data, int16* result);
 
 // ---- layout checks --------------------------------------------------------
-#if defined(_WIN32) && !defined(_WIN64)
-static_assert(sizeof(void*) == 4, "i686");
-static_assert(offsetof(FilterRecord, abortProc) == 4);
-static_assert(offsetof(FilterRecord, parameters) == 12);
-static_assert(offsetof(FilterRecord, planes) == 20);
-static_assert(offsetof(FilterRecord, filterRect) == 22);
-static_assert(offsetof(FilterRecord, inRect) == 52);
-static_assert(offsetof(FilterRecord, inLoPlane) == 60);
-static_assert(offsetof(FilterRecord, outRect) == 64);
-static_assert(offsetof(FilterRecord, inData) == 76);
-static_assert(offsetof(FilterRecord, outRowBytes) == 88);
-static_assert(offsetof(FilterRecord, maskRect) == 96);
-static_assert(offsetof(FilterRecord, maskRowBytes) == 108);
-static_assert(offsetof(FilterRecord, imageMode) == 128);
-static_assert(offsetof(FilterRecord, platformData) == 188);
-static_assert(offsetof(FilterRecord, bufferProcs) == 192);
-static_assert(offsetof(FilterRecord, displayPixels) == 204);
-static_assert(offsetof(FilterRecord, handleProcs) == 208);
-static_assert(offsetof(FilterRecord, advanceState) == 224);
-static_assert(offsetof(FilterRecord, inputPadding) == 238);
-static_assert(offsetof(FilterRecord, maskPadding) == 242);
-static_assert(offsetof(FilterRecord, samplingSupport) == 244);
-static_assert(offsetof(FilterRecord, inputRate) == 248);
-static_assert(offsetof(FilterRecord, maskRate) == 252);
-static_assert(offsetof(FilterRecord, inLayerPlanes) == 260);
-static_assert(offsetof(FilterRecord, inTransparencyMask) == 262);
-static_assert(offsetof(FilterRecord, descriptorParameters) == 356);
-static_assert(offsetof(FilterRecord, sSPBasic) == 372);
-static_assert(offsetof(FilterRecord, depth) == 380);
-static_assert(offsetof(FilterRecord, bigDocumentData) == 400);
-static_assert(offsetof(FilterRecord, bufferSpace64) == 424);
-static_assert(sizeof(FilterRecord) == 488);
+// Each offset and size we rely on, for i686 and for x64. The 64-bit native
+// build has the x64 layout too: no member is a long, the one type whose size
+// differs between 64-bit Windows and Linux.
+constexpr size_t PerTarget(size_t x86, size_t x64) { return sizeof(void*) == 4 ? x86 : x64; }
+
+static_assert(sizeof(void*) == PerTarget(4, 8));
+static_assert(offsetof(FilterRecord, abortProc) == PerTarget(4, 4));
+static_assert(offsetof(FilterRecord, parameters) == PerTarget(12, 20));
+static_assert(offsetof(FilterRecord, planes) == PerTarget(20, 32));
+static_assert(offsetof(FilterRecord, filterRect) == PerTarget(22, 34));
+static_assert(offsetof(FilterRecord, inRect) == PerTarget(52, 64));
+static_assert(offsetof(FilterRecord, inLoPlane) == PerTarget(60, 72));
+static_assert(offsetof(FilterRecord, outRect) == PerTarget(64, 76));
+static_assert(offsetof(FilterRecord, inData) == PerTarget(76, 88));
+static_assert(offsetof(FilterRecord, outRowBytes) == PerTarget(88, 108));
+static_assert(offsetof(FilterRecord, maskRect) == PerTarget(96, 116));
+static_assert(offsetof(FilterRecord, maskRowBytes) == PerTarget(108, 132));
+static_assert(offsetof(FilterRecord, imageMode) == PerTarget(128, 156));
+static_assert(offsetof(FilterRecord, platformData) == PerTarget(188, 216));
+static_assert(offsetof(FilterRecord, bufferProcs) == PerTarget(192, 224));
+static_assert(offsetof(FilterRecord, displayPixels) == PerTarget(204, 248));
+static_assert(offsetof(FilterRecord, handleProcs) == PerTarget(208, 256));
+static_assert(offsetof(FilterRecord, advanceState) == PerTarget(224, 280));
+static_assert(offsetof(FilterRecord, inputPadding) == PerTarget(238, 302));
+static_assert(offsetof(FilterRecord, maskPadding) == PerTarget(242, 306));
+static_assert(offsetof(FilterRecord, samplingSupport) == PerTarget(244, 308));
+static_assert(offsetof(FilterRecord, inputRate) == PerTarget(248, 312));
+static_assert(offsetof(FilterRecord, maskRate) == PerTarget(252, 316));
+static_assert(offsetof(FilterRecord, inLayerPlanes) == PerTarget(260, 328));
+static_assert(offsetof(FilterRecord, inTransparencyMask) == PerTarget(262, 330));
+static_assert(offsetof(FilterRecord, descriptorParameters) == PerTarget(356, 432));
+static_assert(offsetof(FilterRecord, sSPBasic) == PerTarget(372, 464));
+static_assert(offsetof(FilterRecord, depth) == PerTarget(380, 480));
+static_assert(offsetof(FilterRecord, bigDocumentData) == PerTarget(400, 504));
+static_assert(offsetof(FilterRecord, bufferSpace64) == PerTarget(424, 544));
+static_assert(sizeof(FilterRecord) == PerTarget(488, 608));
 static_assert(offsetof(BigDocumentStruct, filterRect32) == 12 && offsetof(BigDocumentStruct, maskRect32) == 60);
 static_assert(sizeof(BigDocumentStruct) == 92);
-static_assert(offsetof(AboutRecord, sSPBasic) == 4 && sizeof(AboutRecord) == 256);
-static_assert(offsetof(HandleProcs, newProc) == 4 && offsetof(HandleProcs, lockProc) == 20 &&
-              sizeof(HandleProcs) == 36);
-static_assert(offsetof(BufferProcs, allocateProc) == 4 && offsetof(BufferProcs, freeProc) == 16 &&
-              sizeof(BufferProcs) == 36);
+static_assert(sizeof(PlatformData) == PerTarget(4, 8));
+static_assert(offsetof(AboutRecord, sSPBasic) == PerTarget(4, 8) && sizeof(AboutRecord) == PerTarget(256, 272));
+static_assert(offsetof(HandleProcs, newProc) == PerTarget(4, 8) &&
+              offsetof(HandleProcs, lockProc) == PerTarget(20, 40) && sizeof(HandleProcs) == PerTarget(36, 72));
+static_assert(offsetof(BufferProcs, allocateProc) == PerTarget(4, 8) &&
+              offsetof(BufferProcs, freeProc) == PerTarget(16, 32) && sizeof(BufferProcs) == PerTarget(36, 72));
 static_assert(offsetof(PIDescriptorParameters, descriptor) == 8 &&
-              offsetof(PIDescriptorParameters, readDescriptorProcs) == 16);
-static_assert(sizeof(WriteDescriptorProcs) == 68 && sizeof(ReadDescriptorProcs) == 76);
-static_assert(offsetof(ReadDescriptorProcs, getIntegerProc) == 16);
-static_assert(offsetof(PSPixelMap, baseAddr) == 36 && offsetof(PSPixelMap, maskPhaseCol) == 52);
-static_assert(sizeof(SPBasicSuite) == 28);
-static_assert(offsetof(PSActionDescriptorProcs, PutInteger) == 36 &&
-              offsetof(PSActionDescriptorProcs, GetInteger) == 88 && sizeof(PSActionDescriptorProcs) == 184);
-static_assert(offsetof(PSGetFileListSuite4, BrowseUrl) == 12);
-#elif UINTPTR_MAX == 0xFFFFFFFFFFFFFFFFu
-static_assert(offsetof(FilterRecord, abortProc) == 4);
-static_assert(offsetof(FilterRecord, platformData) == 216);
-static_assert(offsetof(FilterRecord, handleProcs) == 256);
-static_assert(offsetof(FilterRecord, advanceState) == 280);
-static_assert(offsetof(FilterRecord, inputRate) == 312);
-static_assert(offsetof(FilterRecord, descriptorParameters) == 432);
-static_assert(offsetof(FilterRecord, sSPBasic) == 464);
-static_assert(offsetof(FilterRecord, depth) == 480);
-static_assert(offsetof(FilterRecord, bigDocumentData) == 504);
-static_assert(offsetof(FilterRecord, bufferSpace64) == 544);
-static_assert(sizeof(FilterRecord) == 608);
-static_assert(offsetof(HandleProcs, newProc) == 8 && sizeof(HandleProcs) == 72);
-static_assert(offsetof(PIDescriptorParameters, readDescriptorProcs) == 24);
-static_assert(offsetof(PSPixelMap, baseAddr) == 40);
-static_assert(offsetof(AboutRecord, sSPBasic) == 8);
-static_assert(offsetof(PSActionDescriptorProcs, GetInteger) == 176);
-#endif
+              offsetof(PIDescriptorParameters, readDescriptorProcs) == PerTarget(16, 24));
+static_assert(sizeof(WriteDescriptorProcs) == PerTarget(68, 136) && sizeof(ReadDescriptorProcs) == PerTarget(76, 152));
+static_assert(offsetof(WriteDescriptorProcs, putIntegerProc) == PerTarget(12, 24));
+static_assert(offsetof(ReadDescriptorProcs, getIntegerProc) == PerTarget(16, 32));
+static_assert(offsetof(PSPixelMap, baseAddr) == PerTarget(36, 40) &&
+              offsetof(PSPixelMap, maskPhaseCol) == PerTarget(52, 68));
+static_assert(sizeof(SPBasicSuite) == PerTarget(28, 56));
+static_assert(offsetof(PSDescriptorRegistryProcs, Get) == PerTarget(8, 16));
+static_assert(offsetof(PSActionDescriptorProcs, PutInteger) == PerTarget(36, 72) &&
+              offsetof(PSActionDescriptorProcs, GetInteger) == PerTarget(88, 176) &&
+              sizeof(PSActionDescriptorProcs) == PerTarget(184, 368));
+static_assert(offsetof(PSGetFileListSuite4, BrowseUrl) == PerTarget(12, 24));

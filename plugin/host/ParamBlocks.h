@@ -43,10 +43,8 @@ static_assert(sizeof(Parameters) == 4);
 static_assert(offsetof(PluginData, startV) == 4 && offsetof(PluginData, startH) == 8 &&
               offsetof(PluginData, endV) == 12 && offsetof(PluginData, endH) == 16 &&
               offsetof(PluginData, pointCount) == 20 && offsetof(PluginData, view) == 24);
-#if defined(_WIN32) && !defined(_WIN64)
-static_assert(offsetof(PluginData, view) + offsetof(PreviewView, proxyRect) == 32);
-static_assert(offsetof(PluginData, view) + offsetof(PreviewView, scale) == 48);
-static_assert(offsetof(PluginData, view) + offsetof(PreviewView, planeSize) == 64);
-static_assert(offsetof(PluginData, view) + offsetof(PreviewView, fitScale) == 72);
-static_assert(sizeof(PluginData) == 80);
-#endif
+static_assert(offsetof(PluginData, view) + offsetof(PreviewView, proxyRect) == PerTarget(32, 40));
+static_assert(offsetof(PluginData, view) + offsetof(PreviewView, scale) == PerTarget(48, 56));
+static_assert(offsetof(PluginData, view) + offsetof(PreviewView, planeSize) == PerTarget(64, 72));
+static_assert(offsetof(PluginData, view) + offsetof(PreviewView, fitScale) == PerTarget(72, 80));
+static_assert(sizeof(PluginData) == PerTarget(80, 88));

@@ -67,7 +67,13 @@ PluginLoader::PluginLoader(const fs::path& path) {
 
 PluginLoader::~PluginLoader() { FreeLibrary(static_cast<HMODULE>(module_)); }
 
-const char* PluginLoader::DefaultFileName() { return "Linefix.8bf"; }
+const char* PluginLoader::DefaultFileName() {
+#ifdef _WIN64
+    return "Linefix64.8bf";
+#else
+    return "Linefix.8bf";
+#endif
+}
 
 #else
 

@@ -14,7 +14,8 @@ namespace {
 constexpr DWORD kToolbarStyle = 0x40000200;  // child, wrapable
 constexpr char kForwardedProc[] = "LinefixToolbarProc";
 
-static_assert(sizeof(TBBUTTON) == 20, "the toolbar is told 20-byte button records");
+static_assert(sizeof(TBBUTTON) == (sizeof(void*) == 4 ? 20 : 32),
+              "the toolbar is told button records of 20 bytes (32 on x64)");
 
 // The trackbar reports to its parent, the toolbar; its scroll messages go on
 // to the dialog, which sets the width from them.
