@@ -1,4 +1,4 @@
-// The Windows plug-in's dialog templates and toolbar images, read from the
+// The Windows plug-ins' dialog templates and toolbar images, read from each
 // DLL as the dialog manager reads them.
 #include <gtest/gtest.h>
 
@@ -8,6 +8,7 @@
 #include <map>
 #include <cstring>
 
+#include "BuiltDlls.h"
 #include "DialogTemplate.h"
 #include "PeImage.h"
 
@@ -36,16 +37,14 @@ Place PlaceOf(const T& t) {
     return {t.x, t.y, t.cx, t.cy};
 }
 
-const PeImage& Dll() {
-    static const PeImage dll = PeImage::Load(LINEFIX_WIN32_DLL);
-    return dll;
-}
-
-DialogTemplate Dialog(const ResourceKey& name) {
-    const std::optional<ByteVector> bytes = Dll().resource(kDialogType, name, kUsEnglish);
-    if (!bytes) throw std::runtime_error("no such dialog in US English");
-    return ParseDialogTemplate(*bytes);
-}
+class DialogResource : public ::testing::TestWithParam<BuiltDll> {
+protected:
+    DialogTemplate dialog(const ResourceKey& name) const {
+        const std::optional<ByteVector> bytes = LoadedImage(GetParam()).resource(kDialogType, name, kUsEnglish);
+        if (!bytes) throw std::runtime_error("no such dialog in US English");
+        return ParseDialogTemplate(*bytes);
+    }
+};
 
 void ExpectControls(const DialogTemplate& d, const std::vector<DialogControl>& expected) {
     ASSERT_EQ(d.controls.size(), expected.size());
@@ -59,8 +58,8 @@ void ExpectControls(const DialogTemplate& d, const std::vector<DialogControl>& e
     }
 }
 
-TEST(DialogResource, WireDialogHasTheFrameLabelScrollBarsAndTrackbar) {
-    const DialogTemplate d = Dialog("LINEFIXDIALOG");
+TEST_P(DialogResource, WireDialogHasTheFrameLabelScrollBarsAndTrackbar) {
+    const DialogTemplate d = dialog("LINEFIXDIALOG");
     EXPECT_EQ(d.style, kDialogStyle);
     EXPECT_EQ(PlaceOf(d), (Place{34, 40, 418, 258}));
     EXPECT_EQ(d.caption.rfind("Linefix", 0), 0u) << d.caption;
@@ -73,8 +72,8 @@ TEST(DialogResource, WireDialogHasTheFrameLabelScrollBarsAndTrackbar) {
                        {3, "msctls_trackbar32", 0x50010018, 62, 3, 100, 15}});
 }
 
-TEST(DialogResource, AboutBoxHasHiddenKeyTargetsTextAndWebButton) {
-    const DialogTemplate d = Dialog(16000);
+TEST_P(DialogResource, AboutBoxHasHiddenKeyTargetsTextAndWebButton) {
+    const DialogTemplate d = dialog(16000);
     EXPECT_EQ(d.style, kDialogStyle);
     EXPECT_EQ(PlaceOf(d), (Place{0, 0, 189, 74}));
     EXPECT_EQ(d.caption, "");
@@ -90,10 +89,10 @@ struct Rgb {
 };
 
 // The toolbar strip: four 16 x 16 images, 24-bit, on the mask colour.
-class ToolbarBitmap : public ::testing::Test {
+class ToolbarBitmap : public ::testing::TestWithParam<BuiltDll> {
 protected:
     void SetUp() override {
-        const std::optional<ByteVector> bytes = Dll().resource(kBitmapType, 109, kUsEnglish);
+        const std::optional<ByteVector> bytes = LoadedImage(GetParam()).resource(kBitmapType, 109, kUsEnglish);
         ASSERT_TRUE(bytes.has_value()) << "no bitmap 109";
         ASSERT_GE(bytes->size(), 40u);
         bits_ = *bytes;
@@ -144,7 +143,7 @@ protected:
     ByteVector bits_;
 };
 
-TEST_F(ToolbarBitmap, FourImagesOnTheMaskColour) {
+TEST_P(ToolbarBitmap, FourImagesOnTheMaskColour) {
     for (int image = 0; image < 4; ++image) {
         SCOPED_TRACE("image " + std::to_string(image));
         EXPECT_TRUE(IsMask(pixel(image * 16, 0))) << "the corner is the background";
@@ -158,9 +157,12 @@ TEST_F(ToolbarBitmap, FourImagesOnTheMaskColour) {
 }
 
 // The two magnifiers differ by the plus sign's dark vertical stroke.
-TEST_F(ToolbarBitmap, ZoomImagesDifferByThePlusStroke) {
+TEST_P(ToolbarBitmap, ZoomImagesDifferByThePlusStroke) {
     EXPECT_EQ(census(0).drawn, census(1).drawn);
     EXPECT_GT(census(0).dark, census(1).dark + 3);
 }
+
+INSTANTIATE_TEST_SUITE_P(Built, DialogResource, ::testing::ValuesIn(BuiltDlls()), BuiltDllName());
+INSTANTIATE_TEST_SUITE_P(Built, ToolbarBitmap, ::testing::ValuesIn(BuiltDlls()), BuiltDllName());
 
 }  // namespace

@@ -1,16 +1,18 @@
-// The Windows plug-in as a file: what a host sees before it calls anything.
-// Its exports, the DLLs it needs, the property list and terminology by
-// which hosts find and script it, and its version block.
+// The Windows plug-ins as files: what a host sees before it calls anything.
+// Their exports, the DLLs they need, the property list and terminology by
+// which hosts find and script them, and their version block; the 32-bit and
+// the 64-bit plug-in alike.
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cctype>
 #include <fstream>
 #include <iterator>
 #include <set>
 
+#include "BuiltDlls.h"
 #include "PeImage.h"
 #include "VersionInfo.h"
+#include "WindowsSystemDlls.h"
 
 namespace {
 
@@ -18,11 +20,6 @@ constexpr uint16_t kUsEnglish = 1033;
 constexpr uint16_t kResourceId = 16000;
 constexpr uint16_t kVersionType = 16;  // RT_VERSION
 constexpr uint16_t kVersionId = 1;
-
-const PeImage& Dll() {
-    static const PeImage dll = PeImage::Load(LINEFIX_WIN32_DLL);
-    return dll;
-}
 
 // Little-endian bytes as the resources hold them.
 class Writer {
@@ -64,14 +61,16 @@ void Property(Writer& pipl, const char (&key)[5], uint32_t length, const Writer&
     pipl.code("8BIM").code(key).u32(0).u32(length).append(padded);
 }
 
-ByteVector ExpectedPipl() {
+// The same list for either DLL but for the code property, which names the
+// DLL's own architecture.
+ByteVector ExpectedPipl(const char (&codeProperty)[5]) {
     Writer pipl;
     pipl.u16(1).u32(0).u32(10);
     Property(pipl, "kind", 4, Writer().code("8BFM"));
     Property(pipl, "name", 12, Writer().pstring("Linefix..."));
     Property(pipl, "catg", 12, Writer().pstring("Linefix"));
     Property(pipl, "vers", 4, Writer().u32(0x00040000));
-    Property(pipl, "wx86", 12, Writer().cstring("PluginMain"));
+    Property(pipl, codeProperty, 12, Writer().cstring("PluginMain"));
     Property(pipl, "mode", 4, Writer().u8(0x10).u8(0));
     Property(pipl, "hstm", 56,
              Writer().u32(0).code("lnfx").code("lnfx").u16(16000).cstring("d9543b0c-1981-11d4-97bc-00b0d0204936"));
@@ -139,25 +138,25 @@ std::string Difference(const ByteVector& actual, const ByteVector& expected) {
            byte(e, expected);
 }
 
-std::string Lower(std::string s) {
-    std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return char(std::tolower(c)); });
-    return s;
-}
+class Dll : public ::testing::TestWithParam<BuiltDll> {
+protected:
+    const PeImage& dll() const { return LoadedImage(GetParam()); }
+};
 
-TEST(Dll, IsA32BitX86Library) {
-    EXPECT_EQ(Dll().machine(), kMachineI386);
-    EXPECT_TRUE(Dll().isPe32());
-    EXPECT_TRUE(Dll().characteristics() & kImageFileDll);
+TEST_P(Dll, IsALibraryForItsMachine) {
+    EXPECT_EQ(dll().machine(), GetParam().machine);
+    EXPECT_EQ(dll().isPe32(), GetParam().pe32);
+    EXPECT_TRUE(dll().characteristics() & kImageFileDll);
 }
 
 // Hosts find the entry point by its plain name; the dialog procedure keeps
-// the decorated name of its calling convention.
-TEST(Dll, ExportsTheEntryPointAndTheDialogProcedure) {
-    const std::vector<PeExport> exports = Dll().exports();
+// the decorated name of its 32-bit calling convention in both DLLs.
+TEST_P(Dll, ExportsTheEntryPointAndTheDialogProcedure) {
+    const std::vector<PeExport> exports = dll().exports();
     std::set<std::string> names;
     for (const PeExport& e : exports) {
         names.insert(e.name);
-        const PeSection* code = Dll().sectionAt(e.rva);
+        const PeSection* code = dll().sectionAt(e.rva);
         ASSERT_NE(code, nullptr) << e.name;
         EXPECT_TRUE(code->characteristics & kSectionExecutable) << e.name << " lies in " << code->name;
     }
@@ -165,19 +164,16 @@ TEST(Dll, ExportsTheEntryPointAndTheDialogProcedure) {
     EXPECT_EQ(exports.size(), names.size());
 }
 
-TEST(Dll, ImportsOnlyWindowsSystemLibraries) {
-    static const std::set<std::string> system = {
-        "kernel32.dll", "user32.dll",   "gdi32.dll",    "msvcrt.dll",   "comctl32.dll", "shell32.dll",
-        "advapi32.dll", "ole32.dll",    "oleaut32.dll", "comdlg32.dll", "shlwapi.dll",  "version.dll"};
-    const std::vector<std::string> imports = Dll().importedDlls();
+TEST_P(Dll, ImportsOnlyWindowsSystemLibraries) {
+    const std::vector<std::string> imports = dll().importedDlls();
     EXPECT_FALSE(imports.empty());
-    for (const std::string& dll : imports) EXPECT_TRUE(system.count(Lower(dll))) << dll << " is not shipped with Windows";
+    for (const std::string& name : imports) EXPECT_TRUE(IsWindowsSystemDll(name)) << name << " is not shipped with Windows";
 }
 
-TEST(Dll, PropertyListIsLaidOutAsHostsReadIt) {
-    const std::optional<ByteVector> pipl = Dll().resource("PIPL", kResourceId, kUsEnglish);
+TEST_P(Dll, PropertyListIsLaidOutAsHostsReadIt) {
+    const std::optional<ByteVector> pipl = dll().resource("PIPL", kResourceId, kUsEnglish);
     ASSERT_TRUE(pipl.has_value()) << "no PIPL 16000 in US English";
-    EXPECT_EQ(Difference(*pipl, ExpectedPipl()), "");
+    EXPECT_EQ(Difference(*pipl, ExpectedPipl(GetParam().codeProperty)), "");
 
     const std::vector<PiplEntry> entries = WalkPipl(*pipl);
     ASSERT_EQ(entries.size(), 10u);
@@ -187,14 +183,14 @@ TEST(Dll, PropertyListIsLaidOutAsHostsReadIt) {
     EXPECT_TRUE(mode->data[0] & 0x10) << "RGB colour is not offered";
 }
 
-TEST(Dll, TerminologyDescribesTheWidthParameter) {
-    const std::optional<ByteVector> aete = Dll().resource("AETE", kResourceId, kUsEnglish);
+TEST_P(Dll, TerminologyDescribesTheWidthParameter) {
+    const std::optional<ByteVector> aete = dll().resource("AETE", kResourceId, kUsEnglish);
     ASSERT_TRUE(aete.has_value()) << "no AETE 16000 in US English";
     EXPECT_EQ(Difference(*aete, ExpectedAete()), "");
 }
 
-TEST(Dll, VersionBlockNamesThePlugin) {
-    const std::optional<ByteVector> block = Dll().resource(kVersionType, kVersionId, kUsEnglish);
+TEST_P(Dll, VersionBlockNamesThePlugin) {
+    const std::optional<ByteVector> block = dll().resource(kVersionType, kVersionId, kUsEnglish);
     ASSERT_TRUE(block.has_value());
     const VersionNode root = ParseVersionInfo(*block);
     EXPECT_EQ(root.key, "VS_VERSION_INFO");
@@ -223,10 +219,13 @@ TEST(Dll, VersionBlockNamesThePlugin) {
     EXPECT_EQ(vars->child("Translation")->value, (ByteVector{0x09, 0x04, 0xB0, 0x04}));
 }
 
-// Hosts call PluginMain with the C convention and clean up the arguments
-// themselves: the function must return with a plain ret, never ret 16.
-TEST(Dll, PluginMainLeavesTheArgumentsToTheCaller) {
-    const std::vector<PeSymbol> symbols = Dll().symbols();
+// A 32-bit host calls PluginMain with the C convention and cleans up the
+// arguments itself: the function must return with a plain ret, never ret 16.
+// (x64 has one convention.)
+class X86Dll : public Dll {};
+
+TEST_P(X86Dll, PluginMainLeavesTheArgumentsToTheCaller) {
+    const std::vector<PeSymbol> symbols = dll().symbols();
     const auto main = std::find_if(symbols.begin(), symbols.end(), [](const PeSymbol& s) {
         return s.section > 0 && s.name.rfind("_PluginMain", 0) == 0;
     });
@@ -236,9 +235,9 @@ TEST(Dll, PluginMainLeavesTheArgumentsToTheCaller) {
     uint32_t end = UINT32_MAX;
     for (const PeSymbol& s : symbols)
         if (s.section == main->section && s.value > main->value) end = std::min(end, s.value);
-    const PeSection& text = Dll().sections().at(size_t(main->section - 1));
+    const PeSection& text = dll().sections().at(size_t(main->section - 1));
     end = std::min(end, text.virtualSize);
-    const ByteVector body = Dll().bytesAt(text.virtualAddress + main->value, end - main->value);
+    const ByteVector body = dll().bytesAt(text.virtualAddress + main->value, end - main->value);
 
     bool plainReturn = false;
     for (size_t i = 1; i < body.size(); ++i) {
@@ -253,11 +252,13 @@ TEST(Dll, PluginMainLeavesTheArgumentsToTheCaller) {
 }
 
 // A damaged file is refused with PeError wherever it is cut, never read past.
-TEST(PeReader, RefusesTruncatedCopies) {
-    const ByteVector whole = Dll().bytesAt(0, 0x200);
+class PeReader : public Dll {};
+
+TEST_P(PeReader, RefusesTruncatedCopies) {
+    const ByteVector whole = dll().bytesAt(0, 0x200);
     ASSERT_THROW(PeImage(ByteVector(whole.begin(), whole.begin() + 0x3C)), PeError);
-    const ByteVector file = [] {
-        std::ifstream in(LINEFIX_WIN32_DLL, std::ios::binary);
+    const ByteVector file = [&] {
+        std::ifstream in(GetParam().path, std::ios::binary);
         return ByteVector(std::istreambuf_iterator<char>(in), {});
     }();
     int refused = 0;
@@ -276,5 +277,10 @@ TEST(PeReader, RefusesTruncatedCopies) {
     }
     EXPECT_GT(refused, 0);
 }
+
+INSTANTIATE_TEST_SUITE_P(Built, Dll, ::testing::ValuesIn(BuiltDlls()), BuiltDllName());
+INSTANTIATE_TEST_SUITE_P(Built, X86Dll, ::testing::ValuesIn(BuiltDllsFor(kMachineI386)), BuiltDllName());
+INSTANTIATE_TEST_SUITE_P(Built, PeReader, ::testing::ValuesIn(BuiltDlls()), BuiltDllName());
+GTEST_ALLOW_UNINSTANTIATED_PARAMETERIZED_TEST(X86Dll);
 
 }  // namespace

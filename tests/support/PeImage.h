@@ -93,5 +93,6 @@ private:
 };
 
 constexpr uint16_t kMachineI386 = 0x14C;
+constexpr uint16_t kMachineAmd64 = 0x8664;
 constexpr uint16_t kImageFileDll = 0x2000;
 constexpr uint32_t kSectionExecutable = 0x20000000;
