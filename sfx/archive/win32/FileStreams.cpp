@@ -1,0 +1,154 @@
+#include "FileStreams.h"
+
+#include "SevenZip.h"
+#include "SystemPath.h"
+#include "VolumeLayout.h"
+
+namespace {
+
+constexpr UINT32 kSeekEnd = 2;
+
+bool Cancelled() { return ActiveSevenZip != nullptr && ActiveSevenZip->Cancelled(); }
+
+void RaiseVolumeEvent(uint8_t mode, const std::wstring& volumeName) {
+    if (ActiveSevenZip != nullptr) ActiveSevenZip->RaiseStreamBegin(mode, volumeName);
+}
+
+HRESULT SeekFailure() {
+    const DWORD error = GetLastError();
+    return error == ERROR_NEGATIVE_SEEK || error == ERROR_SUCCESS ? kNegativeSeek : HRESULT_FROM_WIN32(error);
+}
+
+HRESULT SeekSingle(TFileBase& file, INT64 offset, UINT32 origin, UINT64* newPosition) {
+    uint64_t position = 0;
+    if (!file.Seek(offset, origin, position)) return SeekFailure();
+    if (newPosition) *newPosition = position;
+    return S_OK;
+}
+
+}  // namespace
+
+bool TInFileStream::Open(const std::wstring& name) {
+    FBaseName = name.size() >= 4 ? name.substr(0, name.size() - 4) : std::wstring();
+    FVolume = 1;
+    FSetSize = -1;
+    return FFile.Open(SystemPath(name));
+}
+
+HRESULT __stdcall TInFileStream::QueryInterface(REFIID, void** out) {
+    if (out) *out = nullptr;
+    return E_NOTIMPL;
+}
+
+HRESULT __stdcall TInFileStream::Read(void* data, UINT32 size, UINT32* processedSize) {
+    return ComGuard([&] { return ReadPart(data, size, processedSize); });
+}
+
+HRESULT TInFileStream::ReadPart(void* data, UINT32 size, UINT32* processedSize) {
+    if (processedSize) *processedSize = 0;
+    if (Cancelled()) return E_ABORT;
+    if (FSpanSize > 0) {
+        uint64_t offset = 0;
+        if (!FFile.GetPosition(offset)) return E_FAIL;
+        // At the end of a volume the stream goes on in the next one.
+        if (int64_t(offset) >= FSpanSize && size > 0) {
+            if (!SwitchVolume(FVolume + 1)) return E_ABORT;
+            offset = 0;
+        }
+        size = ClipToVolume(int64_t(offset), size, FSpanSize);
+    }
+    uint32_t read = 0;
+    if (!FFile.Read(data, size, read)) return E_FAIL;
+    if (processedSize) *processedSize = read;
+    return S_OK;
+}
+
+HRESULT __stdcall TInFileStream::Seek(INT64 offset, UINT32 origin, UINT64* newPosition) {
+    return ComGuard([&] {
+        if (origin > kSeekEnd) return STG_E_INVALIDFUNCTION;
+        if (FSpanSize <= 0) return SeekSingle(FFile, offset, origin, newPosition);
+        return SeekVolumes(offset, origin, newPosition);
+    });
+}
+
+HRESULT TInFileStream::SeekVolumes(INT64 offset, UINT32 origin, UINT64* newPosition) {
+    int64_t target = offset;
+    if (origin == FILE_CURRENT) {
+        uint64_t position = 0;
+        if (!FFile.GetPosition(position)) return E_FAIL;
+        target += StreamPosition({FVolume, int64_t(position)}, FSpanSize);
+    } else if (origin == FILE_END) {
+        target += SetSize();
+    }
+    if (target < 0) return kNegativeSeek;
+    const VolumePlace place = LocateInVolumes(target, FSpanSize);
+    if (place.volume != FVolume && !SwitchVolume(place.volume)) {
+        // The next read fails: the cancel flag is set.
+        if (newPosition) *newPosition = uint64_t(target);
+        return S_OK;
+    }
+    uint64_t reached = 0;
+    if (!FFile.SeekToBegin(uint64_t(place.offset), reached)) return E_FAIL;
+    if (newPosition) *newPosition = uint64_t(StreamPosition({FVolume, int64_t(reached)}, FSpanSize));
+    return S_OK;
+}
+
+bool TInFileStream::SwitchVolume(int volume) {
+    FVolume = volume;
+    FFile.Close();
+    const std::wstring name = FBaseName + VolumeSuffix(volume);
+    if (volume > kMaxVolume || !FileExists(name) || !FFile.Open(SystemPath(name))) {
+        RaiseVolumeEvent(11, name);
+        if (ActiveSevenZip != nullptr) ActiveSevenZip->SetCancel();
+        return false;
+    }
+    RaiseVolumeEvent(10, name);
+    return true;
+}
+
+int64_t TInFileStream::SetSize() {
+    if (FSetSize >= 0) return FSetSize;
+    // A missing volume in the middle is found when it is read.
+    for (int volume = kMaxVolume; volume >= 1; --volume) {
+        const int64_t size = FileSizeOf(FBaseName + VolumeSuffix(volume));
+        if (size >= 0) return FSetSize = StreamPosition({volume, size}, FSpanSize);
+    }
+    return FSetSize = 0;
+}
+
+bool TOutFileStream::Open(const std::wstring& name) {
+    FFile.SetCreateAlways();
+    return FFile.Open(SystemPath(name));
+}
+
+// A chunk the system does not write at all ends the call with what was written.
+HRESULT __stdcall TOutFileStream::Write(const void* data, UINT32 size, UINT32* processedSize) {
+    return ComGuard([&] {
+        const uint8_t* bytes = static_cast<const uint8_t*>(data);
+        UINT32 written = 0;
+        HRESULT result = S_OK;
+        while (written < size) {
+            uint32_t done = 0;
+            if (!FFile.Write(bytes + written, size - written, done) || done == 0) {
+                result = E_FAIL;
+                break;
+            }
+            written += done;
+        }
+        if (processedSize) *processedSize = written;
+        return result;
+    });
+}
+
+HRESULT __stdcall TOutFileStream::Seek(INT64 offset, UINT32 origin, UINT64* newPosition) {
+    return ComGuard([&] { return origin > kSeekEnd ? STG_E_INVALIDFUNCTION : SeekSingle(FFile, offset, origin, newPosition); });
+}
+
+HRESULT __stdcall TOutFileStream::SetSize(UINT64 newSize) {
+    return ComGuard([&] {
+        uint64_t position = 0, back = 0;
+        if (!FFile.GetPosition(position)) return E_FAIL;
+        if (!FFile.SetLength(newSize)) return E_FAIL;
+        return FFile.SeekToBegin(position, back) ? S_OK : E_FAIL;
+    });
+}

@@ -1,0 +1,148 @@
+#include "SevenZip.h"
+
+#include <limits>
+
+#include "ArchiveCallbacks.h"
+#include "FileSpecMatch.h"
+#include "PropValue.h"
+#include "SevenZipModule.h"
+#include "SystemPath.h"
+
+TSevenZip* ActiveSevenZip = nullptr;
+
+namespace {
+
+std::string ExecutableFolder() {
+    char path[MAX_PATH + 1] = {};
+    const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH) return std::string();
+    std::string text(path, length);
+    return text.substr(0, text.find_last_of('\\') + 1);
+}
+
+bool EndsWithFirstVolume(const std::wstring& name) {
+    const size_t dot = name.find_last_of(L'.');
+    return dot != std::wstring::npos && name.substr(dot) == L".001";
+}
+
+// Every callback on the calling thread: the handler's multithreaded mixer
+// would run them on a thread of its own.
+bool SetSingleThreadMixer(IInArchive* archive) {
+    ISetProperties* properties = nullptr;
+    if (archive->QueryInterface(ISetProperties::kIid, reinterpret_cast<void**>(&properties)) != S_OK || !properties)
+        return true;  // a handler without threads has nothing to set
+    const wchar_t* names[] = {L"mtf"};
+    PROPVARIANT values[1] = {};
+    values[0].vt = VT_BOOL;
+    values[0].boolVal = VARIANT_FALSE;
+    const HRESULT result = properties->SetProperties(names, values, 1);
+    properties->Release();
+    return result == S_OK;
+}
+
+}  // namespace
+
+TSevenZip::TSevenZip(void*)
+    : DLLDir(ExecutableFolder()), FInStream(new TInFileStream), FOutStream(new TOutFileStream) {
+    RegisterSession(this);
+}
+
+TSevenZip::~TSevenZip() {
+    ReleaseModuleObjects();
+    UnregisterSession(this);
+    if (ActiveSevenZip == this) ActiveSevenZip = nullptr;
+}
+
+void TSevenZip::ReleaseModuleObjects() {
+    if (FInArchive != nullptr) std::exchange(FInArchive, nullptr)->Release();
+    FInStream->CloseFile();
+    FOutStream->CloseFile();
+}
+
+void TSevenZip::RaiseStreamBegin(uint8_t mode, const std::wstring& volumeName) {
+    bool proceed = false;
+    if (OnBegin) OnBegin(this, mode, volumeName, std::wstring(), proceed);
+}
+
+bool TSevenZip::CreateHandler() {
+    if (SevenZipModule(WideFromAnsi(DLLDir)) == nullptr) return false;
+    const CreateObjectFunc createObject = SevenZipCreateObject();
+    if (createObject == nullptr) return false;
+    if (FInArchive != nullptr) std::exchange(FInArchive, nullptr)->Release();
+    void* handler = nullptr;
+    if (createObject(&CLSID_Format7z, &IInArchive::kIid, &handler) != S_OK || handler == nullptr) return false;
+    FInArchive = static_cast<IInArchive*>(handler);
+    return true;
+}
+
+bool TSevenZip::OpenStream() {
+    if (!FileExists(FileName)) return false;
+    SpanSize = 0;
+    if (EndsWithFirstVolume(FileName)) SpanSize = FileSizeOf(FileName);
+    FInStream->SetSpanSize(SpanSize);
+    return FInStream->Open(FileName);
+}
+
+bool TSevenZip::OpenArchive() {
+    ActiveSevenZip = this;
+    FCancel = false;
+    if (!CreateHandler()) return false;
+    if (!SetSingleThreadMixer(FInArchive) || !OpenStream()) return false;
+    TArchiveOpenCallback* callback = new TArchiveOpenCallback;
+    TComPtr<TArchiveOpenCallback> hold(callback);
+    // The file is the archive alone and is read from its start; the handler
+    // would also find an archive further on.
+    const bool opened = FInArchive->Open(FInStream.Get(), nullptr, callback) == S_OK;
+    UINT32 count = 0;
+    FInArchive->GetNumberOfItems(&count);
+    if (!opened) FInStream->CloseFile();
+    return opened;
+}
+
+void TSevenZip::CountFailedItem() {
+    if (FItemCounted) return;
+    FItemCounted = true;
+    if (FErrorCount < std::numeric_limits<uint32_t>::max()) ++FErrorCount;
+}
+
+HRESULT TSevenZip::ExtractSelected() {
+    TComPtr<TArchiveExtractCallback> callback(new TArchiveExtractCallback);
+    UINT32 count = 0;
+    if (FInArchive->GetNumberOfItems(&count) != S_OK) return E_FAIL;
+    FOutStream = TComPtr<TOutFileStream>(new TOutFileStream);
+    if (FileSpec.empty()) return FInArchive->Extract(nullptr, 0xFFFFFFFF, 0, callback.Get());
+    std::vector<UINT32> selected;
+    for (UINT32 index = 0; index < count; ++index)
+        if (ItemMatchesFileSpec(ItemPathOf(FInArchive, index), FileSpec)) selected.push_back(index);
+    // Nothing selected is nothing to do, not a failure.
+    if (selected.empty()) return S_OK;
+    return FInArchive->Extract(selected.data(), UINT32(selected.size()), 0, callback.Get());
+}
+
+HRESULT TSevenZip::ExtractArchive() {
+    ActiveSevenZip = this;
+    FCancel = false;
+    FLastCompleted = 0;
+    FErrorCount = 0;
+    if (!OpenArchive()) return E_FAIL;
+    const HRESULT result = ExtractSelected();
+    // A file cut off by a cancel or a failed write gets no result: let it go.
+    FOutStream->CloseFile();
+    FOutputOpen = false;
+    CloseArchive();
+    if (OnProgress && !FCancel) {
+        bool cancel = FCancel;
+        OnProgress(this, 100, 100, cancel);
+        FCancel = cancel;
+    }
+    if (FErrorCount != 0) Password.clear();
+    return result;
+}
+
+void TSevenZip::ResetInStream() { FInStream = TComPtr<TInFileStream>(new TInFileStream); }
+
+void TSevenZip::CloseArchive() {
+    if (FInArchive != nullptr) FInArchive->Close();
+    FInStream->CloseFile();
+    ResetInStream();
+}

@@ -1,0 +1,105 @@
+// The archive session over the 7-Zip extraction module: loads the module,
+// opens an archive file through our input stream, lists and selects items and
+// runs the handler's extraction with our callbacks, raising OnProgress,
+// OnBegin, OnEnd and OnPassword back into its owner on the calling thread.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "ComObject.h"
+#include "FileStreams.h"
+
+class TSevenZip;
+
+using TProgressEvent = std::function<void(TSevenZip* Sender, uint8_t FileProgress, uint8_t TotalProgress, bool& Cancel)>;
+// Mode 0: an item is about to be written; 1: tested; 10: next volume opened;
+// 11: a volume file is missing.
+using TBeginEvent = std::function<void(TSevenZip* Sender, uint8_t Mode, const std::wstring& FileName,
+                                       const std::wstring& DestinationFileName, bool& Proceed)>;
+using TEndEvent = std::function<void(TSevenZip* Sender, const std::wstring& FileName, uint8_t Result)>;
+using TOnPasswordEvent = std::function<void(TSevenZip* Sender, const std::wstring& FileName, std::wstring& Password)>;
+
+enum TSStoredDirNames : uint8_t { ssdNone, ssdAbsolute, ssdAbsoluteNoDrv, ssdAbsoluteNoRoot, ssdRelative };
+
+class TSevenZip {
+public:
+    explicit TSevenZip(void* owner = nullptr);
+    ~TSevenZip();
+    TSevenZip(const TSevenZip&) = delete;
+    TSevenZip& operator=(const TSevenZip&) = delete;
+
+    // Published properties. A session made in code starts with every one zero,
+    // empty or false, except DLLDir: the folder of the running executable.
+    std::wstring FileName;
+    int64_t SpanSize = 0;
+    std::vector<std::wstring> FileSpec;
+    std::vector<std::wstring> cUSTOMpARAMS;  // carried, not read
+    std::wstring TempDir;                    // carried, not read
+    std::wstring ExtractBaseDir;
+    std::wstring RelativeBaseDir;  // carried, not read
+    uint8_t CompressionLevel = 0;  // carried, not read
+    bool Solid = false;            // carried, not read
+    bool PPMD = false;             // carried, not read
+    std::wstring Password;         // cleared after a run with failed items
+    std::string DLLDir;            // ANSI, with a trailing backslash
+    bool UseFolderNames = false;
+    TSStoredDirNames StoredDirNames = ssdNone;  // carried, not read
+
+    TProgressEvent OnProgress;
+    TBeginEvent OnBegin;
+    TEndEvent OnEnd;
+    TOnPasswordEvent OnPassword;
+
+    bool OpenArchive();
+    HRESULT ExtractArchive();
+    void CloseArchive();
+
+    // The handler, for listing after a successful OpenArchive; null before.
+    IInArchive* InArchive() const { return FInArchive; }
+    uint32_t ErrorCount() const { return FErrorCount; }
+
+    // For the streams and callbacks of this binding, which reach the active
+    // session only.
+    bool Cancelled() const { return FCancel; }
+    void SetCancel() { FCancel = true; }
+    // OnBegin from a stream: a volume opened (10) or missing (11).
+    void RaiseStreamBegin(uint8_t mode, const std::wstring& volumeName);
+    // Gives back the handler and closes the streams' files, for unloading
+    // the module.
+    void ReleaseModuleObjects();
+
+private:
+    friend class TArchiveOpenCallback;
+    friend class TArchiveExtractCallback;
+    friend class TSequentialOutStream;
+    friend HRESULT AskPassword(BSTR* password);
+
+    bool CreateHandler();
+    bool OpenStream();
+    HRESULT ExtractSelected();
+    void CountFailedItem();
+    void ResetInStream();
+
+    IInArchive* FInArchive = nullptr;
+    TComPtr<TInFileStream> FInStream;
+    TComPtr<TOutFileStream> FOutStream;
+    bool FCancel = false;
+    uint32_t FErrorCount = 0;
+    uint64_t FTotalSize = 0, FLastCompleted = 0, FFileSize = 0, FFileDone = 0;
+    SYSTEMTIME FFileTime{};     // local, for the item text
+    FILETIME FFileTimeUtc{};    // as stored, for the written file
+    bool FHasFileTime = false;
+    uint32_t FFileAttributes = 0;
+    std::wstring FCurrentFileName;    // as the owner sees it
+    std::wstring FCurrentSystemName;  // as the system takes it
+    bool FOutputOpen = false;
+    bool FItemCounted = false;  // the current item has failed already
+};
+
+// The session whose OpenArchive or ExtractArchive ran last.
+extern TSevenZip* ActiveSevenZip;
