@@ -87,24 +87,26 @@ std::string WindowText(HWND window) {
     return Utf8(text);
 }
 
+struct BoxSearch {
+    DWORD processId;
+    HWND found;
+};
+
+BOOL CALLBACK TestForBox(HWND window, LPARAM param) {
+    auto& search = *reinterpret_cast<BoxSearch*>(param);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    char className[16] = {};
+    GetClassNameA(window, className, sizeof className);
+    if (owner != search.processId || std::string(className) != "#32770" || !IsWindowVisible(window)) return TRUE;
+    search.found = window;
+    return FALSE;
+}
+
 // A visible message box of the process, if it shows one.
 HWND FindMessageBox(DWORD processId) {
-    struct Search {
-        DWORD processId;
-        HWND found;
-    } search{processId, nullptr};
-    EnumWindows(
-        [](HWND window, LPARAM param) -> BOOL {
-            auto& s = *reinterpret_cast<Search*>(param);
-            DWORD owner = 0;
-            GetWindowThreadProcessId(window, &owner);
-            char className[16] = {};
-            GetClassNameA(window, className, sizeof className);
-            if (owner != s.processId || std::string(className) != "#32770" || !IsWindowVisible(window)) return TRUE;
-            s.found = window;
-            return FALSE;
-        },
-        LPARAM(&search));
+    BoxSearch search{processId, nullptr};
+    EnumWindows(TestForBox, LPARAM(&search));
     return search.found;
 }
 

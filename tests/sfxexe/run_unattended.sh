@@ -15,9 +15,17 @@ rm -rf "$work" && mkdir -p "$work" && cd "$work"
 work=$PWD
 export LC_ALL=C.UTF-8 TZ=UTC
 
-failures=0
-check() {  # check CONDITION-STATUS WHAT
-  if [ "$1" -eq 0 ]; then echo "ok: $2"; else echo "FAILED: $2"; failures=$((failures + 1)); fi
+passed=0 failures=0
+check() {  # check WHAT COMMAND...: the command's success is the check's
+  local what=$1
+  shift
+  if "$@"; then
+    echo "ok: $what"
+    passed=$((passed + 1))
+  else
+    echo "FAILED: $what"
+    failures=$((failures + 1))
+  fi
 }
 # Wine shows the Unix root as drive Z:.
 win() { printf 'Z:%s' "${1//\//\\}"; }
@@ -85,47 +93,52 @@ tab=$'\t'
   echo "encrypted${tab}1${tab}ok${tab}-${tab}$(win "$work/encrypted.exe") -s -d $(dest encrypted)"
   echo "unlisted${tab}1${tab}ok${tab}-${tab}$(win "$work/unlisted.exe") -s -d $(dest unlisted)"
 } >scenarios.tsv
-touch stamp
-sleep 1
+# Whatever exists outside Wine's own folders, to find what the runs add.
+everything() {
+  find "$work" "$WINEPREFIX/drive_c" -not -path "$WINEPREFIX/drive_c/windows/*" \
+    -not -path "$WINEPREFIX/drive_c/users/*/AppData/*" 2>/dev/null | sort
+}
+everything >before.txt
 
 SFX_TEMP=$(win "$work/temp") RECORD_TO=$(win "$work/recorded.txt") PLANTED_MARKERS=$(win "$work/markers") \
   wine "$driver" scenarios.tsv | tee driver.log || failures=$((failures + 1))
+set +e
 
 # Every file with its content, and the stored times to the second.
-diff -r reference out/full >/dev/null
-check $? "-s -d extracts every file with its content, a path over 260 characters included"
-times_match=0
-while IFS=$'\t' read -r archive kind _ _ mtime _ _ path; do
-  [ "$archive" = lzma2.7z ] && [ "$kind" = file ] || continue
-  [ "$(stat -c %Y "out/full/$path")" = "$mtime" ] || { echo "  time of $path differs"; times_match=1; }
-done <"$archives/manifest.tsv"
-check $times_match "extracted files keep their stored times (1975, 2005, 2150)"
-grep -qiF "$(win "$work/out/full")|" recorded.txt && grep -qi 'recorder.exe' recorded.txt
-check $? "the run command opens the extracted program in the destination folder"
-grep -qF "rundll32.exe setupapi.dll,InstallHinfSection DefaultInstall 132 $(win "$work/out/inf")\\setup.inf" recorded.txt
-check $? "an INF run command is installed through the system folder's rundll32"
-[ -z "$(ls markers)" ]
-check $? "no DLL planted beside the program or in its working folder is loaded"
+same_times() {
+  while IFS=$'\t' read -r archive kind _ _ mtime _ _ path; do
+    [ "$archive" = lzma2.7z ] && [ "$kind" = file ] || continue
+    [ "$(stat -c %Y "out/full/$path")" = "$mtime" ] || { echo "  time of $path differs"; return 1; }
+  done <"$archives/manifest.tsv"
+}
+opened_in_destination() {
+  grep -qiF "$(win "$work/out/full")|" recorded.txt && grep -qi 'recorder.exe' recorded.txt
+}
+only_sound_items() {
+  [ "$(cd out/hostile && find . -mindepth 1 | sort | tr '\n' ' ')" = "./good.txt ./link " ] && [ ! -L out/hostile/link ]
+}
+nothing_outside() {
+  local written
+  written=$(comm -13 before.txt <(everything) | grep -v -e "^$work/out/" -e "^$work/driver.log$" -e "^$work/recorded.txt$")
+  [ -z "$written" ] || { echo "$written" | sed 's/^/  written: /'; return 1; }
+}
+box_shown() {  # box_shown SCENARIO MESSAGE-NUMBER
+  grep -qF "box $1: Brindlepacker SFX | $(message "$2")" driver.log
+}
 
-# The crafted archive: its good item only, and nothing outside it.
-[ "$(cd out/hostile && find . -mindepth 1 | sort | tr '\n' ' ')" = "./good.txt ./link " ] && [ ! -L out/hostile/link ]
-check $? "a crafted archive writes only its sound items into the destination, a link as a plain file"
-outside=$(find "$work" "$WINEPREFIX/drive_c" -newer stamp -not -type d \
-  -not -path "$work/out/*" -not -path "$work/temp*" -not -path "$work/markers*" \
-  -not -path "$work/driver.log" -not -path "$work/recorded.txt" -not -path "$WINEPREFIX/drive_c/windows/*" \
-  -not -path "$WINEPREFIX/drive_c/users/*/AppData/*" -not -path "$rundll" 2>/dev/null)
-[ -z "$outside" ] || echo "$outside" | sed 's/^/  written: /'
-check $([ -z "$outside" ]; echo $?) "nothing is written outside the destinations"
-
+check "-s -d extracts every file with its content, a path over 260 characters included" diff -r reference out/full
+check "extracted files keep their stored times (1975, 2005, 2150)" same_times
+check "the run command opens the extracted program in the destination folder" opened_in_destination
+check "an INF run command is installed through the system folder's rundll32" \
+  grep -qF "rundll32.exe setupapi.dll,InstallHinfSection DefaultInstall 132 $(win "$work/out/inf")\\setup.inf" recorded.txt
+check "no DLL planted beside the program or in its working folder is loaded" test -z "$(ls markers)"
+check "a crafted archive writes only its sound items into the destination, a link as a plain file" only_sound_items
+check "nothing is written outside the destinations" nothing_outside
 for name in hostile damaged encrypted; do
-  grep -qF "box $name: Unattended test" driver.log 2>/dev/null || true
-  grep -qF "box $name: Brindlepacker SFX | $(message 42)" driver.log
-  check $? "$name: message 42 before exit code 1"
+  check "$name: message 42 before exit code 1" box_shown "$name" 42
 done
-grep -qF "box unlisted: Brindlepacker SFX | $(message 38)" driver.log
-check $? "an archive that cannot be listed: message 38 before exit code 1"
-[ -z "$(ls -A temp)" ]
-check $? "the temp folder is empty afterwards"
+check "an archive that cannot be listed: message 38 before exit code 1" box_shown unlisted 38
+check "the temp folder is empty afterwards" test -z "$(ls -A temp)"
 
-echo "$((8 + 4 + 2 - failures)) passed, $failures failed"
+echo "$((passed)) passed, $failures failed"
 [ "$failures" -eq 0 ]
