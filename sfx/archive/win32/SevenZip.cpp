@@ -26,16 +26,21 @@ bool EndsWithFirstVolume(const std::wstring& name) {
 }
 
 // Every callback on the calling thread: the handler's multithreaded mixer
-// would run them on a thread of its own.
+// would run them on a thread of its own, and so would the multithreaded
+// LZMA2 decoder of a block packed in several chunks, which the window's
+// progress event would then deadlock against. One call sets both, as each
+// call resets every setting.
 bool SetSingleThreadMixer(IInArchive* archive) {
     ISetProperties* properties = nullptr;
     if (archive->QueryInterface(ISetProperties::kIid, reinterpret_cast<void**>(&properties)) != S_OK || !properties)
         return true;  // a handler without threads has nothing to set
-    const wchar_t* names[] = {L"mtf"};
-    PROPVARIANT values[1] = {};
+    const wchar_t* names[] = {L"mtf", L"mt"};
+    PROPVARIANT values[2] = {};
     values[0].vt = VT_BOOL;
     values[0].boolVal = VARIANT_FALSE;
-    const HRESULT result = properties->SetProperties(names, values, 1);
+    values[1].vt = VT_UI4;
+    values[1].ulVal = 1;
+    const HRESULT result = properties->SetProperties(names, values, 2);
     properties->Release();
     return result == S_OK;
 }
