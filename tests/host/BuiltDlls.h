@@ -3,6 +3,7 @@
 // its bitness find the entry point. The file checks run on each of them.
 #pragma once
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -21,6 +22,9 @@ std::vector<BuiltDll> BuiltDllsFor(uint16_t machine);
 
 // Read once per file and kept for the rest of the tests.
 const PeImage& LoadedImage(const BuiltDll& dll);
+
+// How test listings show a DLL: by its path.
+inline void PrintTo(const BuiltDll& dll, std::ostream* out) { *out << dll.path; }
 
 // For INSTANTIATE_TEST_SUITE_P: the instance's name is the DLL's label.
 struct BuiltDllName {
