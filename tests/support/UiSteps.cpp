@@ -2,6 +2,7 @@
 
 #include <chrono>
 #include <cstdio>
+#include <cstring>
 #include <fstream>
 #include <thread>
 
@@ -71,6 +72,57 @@ bool AnswerMessageBox(const char* caption) {
     HWND box = WaitForDialog(caption);
     if (!box) return false;
     PostCommand(box, IDOK);
+    return WaitUntilGone(box);
+}
+
+namespace {
+
+struct WindowSearch {
+    DWORD processId;
+    const char* className;
+    HWND found;
+};
+
+BOOL CALLBACK TestWindow(HWND window, LPARAM param) {
+    auto& search = *reinterpret_cast<WindowSearch*>(param);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    char className[64] = {};
+    GetClassNameA(window, className, sizeof className);
+    if (owner != search.processId || std::strcmp(className, search.className) != 0 || !IsWindowVisible(window))
+        return TRUE;
+    search.found = window;
+    return FALSE;
+}
+
+constexpr int kMessageBoxTextId = 0xFFFF;
+
+}  // namespace
+
+HWND FindProcessWindow(DWORD processId, const char* className) {
+    WindowSearch search{processId, className, nullptr};
+    EnumWindows(TestWindow, LPARAM(&search));
+    return search.found;
+}
+
+std::string TextOf(HWND window) {
+    const int length = window ? int(SendMessageW(window, WM_GETTEXTLENGTH, 0, 0)) : 0;
+    if (length <= 0) return std::string();
+    std::wstring text(size_t(length) + 1, L'\0');
+    const int got = int(SendMessageW(window, WM_GETTEXT, WPARAM(text.size()), LPARAM(text.data())));
+    text.resize(size_t(got > 0 ? got : 0));
+    std::string out(size_t(WideCharToMultiByte(CP_UTF8, 0, text.c_str(), int(text.size()), nullptr, 0, nullptr, nullptr)),
+                    '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text.c_str(), int(text.size()), out.data(), int(out.size()), nullptr, nullptr);
+    return out;
+}
+
+std::string MessageBoxText(HWND box) { return TextOf(GetDlgItem(box, kMessageBoxTextId)); }
+
+bool PressBoxButton(HWND box, int button) {
+    HWND control = GetDlgItem(box, button);
+    if (!control) return false;
+    PostMessageA(box, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), LPARAM(control));
     return WaitUntilGone(box);
 }
 

@@ -31,6 +31,15 @@ void PostCommand(HWND window, int id);
 // Dismisses a message box with this caption; false when none appeared.
 bool AnswerMessageBox(const char* caption);
 
+// The windows of another process: a visible top-level window of this class
+// (a message box is "#32770"), its text, and a message box's own text.
+HWND FindProcessWindow(DWORD processId, const char* className);
+std::string TextOf(HWND window);  // UTF-8
+std::string MessageBoxText(HWND box);
+// Presses a message box's button (IDOK, IDYES, IDNO, IDCANCEL) and waits for
+// the box to go; false when it has no such button or stays.
+bool PressBoxButton(HWND box, int button);
+
 // A control's rectangle in its dialog's client coordinates.
 RECT ControlRect(HWND dialog, int id);
 COLORREF PixelAt(HWND window, POINT at);

@@ -1,0 +1,343 @@
+// Drives the self-extractor's main window under Windows the way a user
+// would: starts each self-extractor that drive_window.sh made, finds Form1
+// and its controls, types, selects, clicks, answers the boxes, reads texts
+// and checks what lands in the destination and how the process ends. Every
+// program start is slow under an emulator, so the driver starts them all
+// from one Windows process.
+//   sfx_window_driver WORK LANGUAGE [SCREENSHOT_FOLDER]
+// WORK: the folder with the programs (Windows path); LANGUAGE: the language
+// text they were built with; RECORD_TO names the recorder's file.
+#include <windows.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <fstream>
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "Form1Ids.h"
+#include "UiSteps.h"
+
+namespace {
+
+constexpr char kFixedCaption[] = "Brindlepacker SFX";
+constexpr char kTitle[] = "Window test";
+constexpr DWORD kExitSuccess = 0, kExitFailure = 1, kExitCancelled = 2;
+
+std::string work;
+std::map<int, std::string> messages;
+
+// The language text's messages with their escapes resolved.
+std::map<int, std::string> ReadLanguage(const char* path) {
+    std::map<int, std::string> texts;
+    std::ifstream in(path, std::ios::binary);
+    for (std::string line; std::getline(in, line);) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        const size_t equals = line.find('=');
+        if (line.empty() || line[0] == '#' || equals == std::string::npos) continue;
+        std::string text;
+        for (size_t i = equals + 1; i < line.size(); ++i) {
+            if (line[i] != '\\' || i + 1 == line.size()) {
+                text += line[i];
+                continue;
+            }
+            const char c = line[++i];
+            text += c == 'r' ? '\r' : c == 'n' ? '\n' : c == 't' ? '\t' : c;
+        }
+        texts[std::stoi(line.substr(0, equals))] = text;
+    }
+    return texts;
+}
+
+std::string Message(int k) { return messages.count(k) ? messages[k] : std::string(); }
+
+std::string ReadFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+void WriteFile(const std::string& path, const std::string& content) { std::ofstream(path, std::ios::binary) << content; }
+
+// The recorder's lines, whether it writes them in UTF-16 or in bytes (the
+// paths here are plain ASCII).
+std::string Recorded(const std::string& path) {
+    std::string text = ReadFile(path);
+    text.erase(std::remove(text.begin(), text.end(), '\0'), text.end());
+    return text;
+}
+
+bool Exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+// Shows both texts only when they differ.
+void CheckText(const std::string& got, const std::string& expected, const std::string& what) {
+    Check(got == expected, got == expected ? what : what + ": \"" + got + "\", expected \"" + expected + "\"");
+}
+
+std::string Destination(const std::string& name) { return work + "\\out\\" + name; }
+
+// One self-extractor as the user sees it.
+class Sfx {
+public:
+    Sfx(const std::string& name, const std::string& arguments) : name_(name) {
+        STARTUPINFOA startup{};
+        startup.cb = sizeof startup;
+        std::string line = "\"" + work + "\\" + name + ".exe\" " + arguments;
+        started_ = CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, work.c_str(), &startup,
+                                  &process_) != FALSE;
+        Check(started_, name_ + ": started");
+    }
+    ~Sfx() {
+        if (!started_) return;
+        if (WaitForSingleObject(process_.hProcess, 0) != WAIT_OBJECT_0) TerminateProcess(process_.hProcess, 99);
+        CloseHandle(process_.hThread);
+        CloseHandle(process_.hProcess);
+    }
+
+    // Form1 while the archive is still copied and listed: only Cancel works.
+    bool WaitLoading() {
+        const bool loading = started_ && WaitUntil([&] {
+            return (form_ = FindProcessWindow(process_.dwProcessId, "TForm1")) != nullptr;
+        }) && !IsWindowEnabled(Control(kButton2Id));
+        return loading;
+    }
+    // Form1, once the archive is listed and Extract can be pressed.
+    bool WaitReady() {
+        const bool ready = started_ && WaitUntil([&] {
+            form_ = FindProcessWindow(process_.dwProcessId, "TForm1");
+            return form_ && IsWindowEnabled(Control(kButton2Id));
+        });
+        Check(ready, name_ + ": the window becomes ready");
+        return ready;
+    }
+    HWND Form() const { return form_; }
+    HWND Control(int id) const { return GetDlgItem(form_, id); }
+    std::string Text(int id) const { return TextOf(Control(id)); }
+    void SetEditText(const std::string& text) {
+        SendMessageA(Control(kEditBox1Id), WM_SETTEXT, 0, LPARAM(text.c_str()));
+    }
+    // A click whose handler may open a box: queued, not sent.
+    void Press(int id) { PostMessageA(form_, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), LPARAM(Control(id))); }
+
+    // The next message box: checks its caption and text, then presses button.
+    void Answer(const std::string& caption, const std::string& text, int button, const std::string& what) {
+        HWND box = nullptr;
+        const bool shown = started_ && WaitUntil([&] { return (box = FindProcessWindow(process_.dwProcessId, "#32770")); });
+        Check(shown, name_ + ": " + what + " is shown");
+        if (!shown) return;
+        CheckText(TextOf(box), caption, name_ + ": " + what + " has its caption");
+        CheckText(MessageBoxText(box), text, name_ + ": " + what + " has its text");
+        Check(PressBoxButton(box, button), name_ + ": " + what + " is answered");
+    }
+
+    void ExpectExit(DWORD expected) {
+        const bool ended = started_ && WaitUntil([&] { return WaitForSingleObject(process_.hProcess, 0) == WAIT_OBJECT_0; });
+        DWORD code = 99;
+        if (ended) GetExitCodeProcess(process_.hProcess, &code);
+        Check(ended && code == expected,
+              name_ + ": ends with exit code " + std::to_string(expected) + " (" + std::to_string(code) + ")");
+    }
+
+private:
+    std::string name_;
+    bool started_ = false;
+    PROCESS_INFORMATION process_{};
+    HWND form_ = nullptr;
+};
+
+std::vector<std::string> ListEntries(HWND list) {
+    std::vector<std::string> entries;
+    const LRESULT count = SendMessageW(list, LB_GETCOUNT, 0, 0);
+    for (LRESULT i = 0; i < count; ++i) {
+        wchar_t text[512] = {};
+        if (SendMessageW(list, LB_GETTEXTLEN, WPARAM(i), 0) >= LRESULT(std::size(text))) continue;
+        SendMessageW(list, LB_GETTEXT, WPARAM(i), LPARAM(text));
+        char utf8[1024] = {};
+        WideCharToMultiByte(CP_UTF8, 0, text, -1, utf8, sizeof utf8, nullptr, nullptr);
+        entries.push_back(utf8);
+    }
+    return entries;
+}
+
+int EntryIndex(HWND list, const std::string& entry) {
+    const auto entries = ListEntries(list);
+    const auto at = std::find(entries.begin(), entries.end(), entry);
+    return at == entries.end() ? -1 : int(at - entries.begin());
+}
+
+bool IsDefaultButton(HWND button) { return (GetWindowLongA(button, GWL_STYLE) & 0x0F) == BS_DEFPUSHBUTTON; }
+
+// The window as listed: texts, list, choice and state; About, an empty and
+// an unusable destination leave it ready; two deselected entries are not
+// extracted.
+void ListingAndSelection() {
+    const std::string dest = Destination("listing");
+    Sfx sfx("files", "-d " + dest);
+    if (!sfx.WaitReady()) return;
+    Screenshot("ready");
+    CheckText(TextOf(sfx.Form()), kTitle, "listing: the caption is the title");
+    CheckText(sfx.Text(kLabelExtractToId), Message(21), "listing: LabelExtractTo shows message 21");
+    CheckText(sfx.Text(kEditBox1Id), dest, "listing: EditBox1 holds the destination");
+    Check(sfx.Text(kButton2Id) == Message(6) && sfx.Text(kButton3Id) == Message(7) && sfx.Text(kButton4Id) == Message(9),
+          "listing: the buttons show messages 6, 7 and 9");
+    CheckText(sfx.Text(kLabelLinkId), Message(23), "listing: LabelLink shows message 23");
+    HWND list = sfx.Control(kListFilesId);
+    const auto entries = ListEntries(list);
+    const std::set<std::string> listed(entries.begin(), entries.end());
+    Check(listed == std::set<std::string>{"a.txt", "b.txt", "docs", "docs\\c.txt", "docs\\d.txt"},
+          "listing: ListFiles holds every item path");
+    Check(SendMessageW(list, LB_GETSELCOUNT, 0, 0) == LRESULT(entries.size()), "listing: every entry is selected");
+    Check(SendMessageW(sfx.Control(kRadioBox1Id), BM_GETCHECK, 0, 0) == BST_CHECKED, "listing: ask is checked");
+    Check(IsDefaultButton(sfx.Control(kButton2Id)), "listing: Extract is the default button");
+    Check(!IsWindowVisible(sfx.Control(kProgressBar1Id)), "listing: the progress bar is hidden");
+
+    sfx.Press(kButton4Id);
+    sfx.Answer(kTitle, Message(64), IDOK, "the About box");
+    sfx.SetEditText("");
+    sfx.Press(kButton2Id);
+    sfx.Answer(kTitle, Message(40), IDOK, "message 40 for an empty destination");
+    sfx.SetEditText(dest + "\\bad|name");
+    sfx.Press(kButton2Id);
+    sfx.Answer(kTitle, Message(41), IDOK, "message 41 for a destination that cannot be created");
+    Check(IsWindowEnabled(sfx.Control(kButton2Id)) && IsWindowVisible(sfx.Form()), "listing: the window stays ready");
+
+    for (const char* entry : {"b.txt", "docs\\d.txt"})
+        SendMessageW(list, LB_SETSEL, FALSE, LPARAM(EntryIndex(list, entry)));
+    sfx.SetEditText(dest);
+    sfx.Press(kButton2Id);
+    sfx.ExpectExit(kExitSuccess);
+    Check(Exists(dest + "\\a.txt") && Exists(dest + "\\docs\\c.txt"), "listing: the selected entries are extracted");
+    Check(!Exists(dest + "\\b.txt") && !Exists(dest + "\\docs\\d.txt"), "listing: the deselected entries are not");
+}
+
+// Ask: Yes replaces the old file, No keeps it; the label names the file
+// that is being extracted.
+void AskYesNo() {
+    const std::string dest = Destination("ask");
+    CreateDirectoryA(dest.c_str(), nullptr);
+    WriteFile(dest + "\\a.txt", "old a");
+    WriteFile(dest + "\\b.txt", "old b");
+    Sfx sfx("files", "-d " + dest);
+    if (!sfx.WaitReady()) return;
+    sfx.Press(kButton2Id);
+    HWND box = nullptr;
+    WaitUntil([&] { return (box = FindWindowA("#32770", kFixedCaption)); });
+    Screenshot("question");
+    CheckText(sfx.Text(kLabelFilesId), Message(46) + " " + dest + "\\a.txt", "ask: LabelFiles names the file");
+    Check(!IsWindowEnabled(sfx.Control(kButton2Id)) && IsDefaultButton(sfx.Control(kButton3Id)) &&
+              IsWindowVisible(sfx.Control(kProgressBar1Id)) && !IsWindowVisible(sfx.Control(kLabelLinkId)),
+          "ask: the window is extracting");
+    sfx.Answer(kFixedCaption, dest + "\\a.txt\r" + Message(37), IDYES, "the question for a.txt");
+    sfx.Answer(kFixedCaption, dest + "\\b.txt\r" + Message(37), IDNO, "the question for b.txt");
+    sfx.ExpectExit(kExitSuccess);
+    Check(ReadFile(dest + "\\a.txt") == "new a\n", "ask: Yes replaced a.txt");
+    Check(ReadFile(dest + "\\b.txt") == "old b", "ask: No kept b.txt");
+}
+
+// Cancel at the question ends the process at once, with exit code 2.
+void AskCancel() {
+    const std::string dest = Destination("askcancel");
+    CreateDirectoryA(dest.c_str(), nullptr);
+    WriteFile(dest + "\\a.txt", "old a");
+    Sfx sfx("files-run", "-d " + dest);
+    if (!sfx.WaitReady()) return;
+    sfx.Press(kButton2Id);
+    sfx.Answer(kFixedCaption, dest + "\\a.txt\r" + Message(37), IDCANCEL, "the question for a.txt");
+    sfx.ExpectExit(kExitCancelled);
+    Check(ReadFile(dest + "\\a.txt") == "old a", "askcancel: a.txt is kept");
+}
+
+// Cancel while the extraction runs closes the window with ExtractArchive
+// still on the stack; the run still ends in order, with exit code 2.
+void CancelDuringExtraction() {
+    const std::string dest = Destination("cancel");
+    Sfx sfx("big-run", "-d " + dest);
+    // The copy of a big archive takes a while: long enough to look at, as
+    // long as the window is still loading after the look.
+    if (sfx.WaitLoading()) {
+        const bool cancelOnly = IsWindowEnabled(sfx.Control(kButton3Id)) &&
+                                !IsWindowEnabled(sfx.Control(kEditBox1Id)) && !IsWindowEnabled(sfx.Control(kListFilesId));
+        const auto entries = ListEntries(sfx.Control(kListFilesId));
+        if (!IsWindowEnabled(sfx.Control(kButton2Id))) {
+            Check(cancelOnly, "cancel: while loading only Cancel is enabled");
+            Check(entries == std::vector<std::string>{Message(4)},
+                  "cancel: while loading the list shows message 4 (" + (entries.empty() ? "" : entries[0]) + ")");
+            Screenshot("loading");
+        }
+    }
+    if (!sfx.WaitReady()) return;
+    sfx.Press(kButton2Id);
+    const bool extracting = WaitUntil([&] { return IsWindowVisible(sfx.Control(kProgressBar1Id)) != FALSE; });
+    Check(extracting, "cancel: the progress bar shows");
+    Screenshot("extracting");
+    Check(!IsWindowEnabled(sfx.Control(kEditBox1Id)) && !IsWindowEnabled(sfx.Control(kButton4Id)) &&
+              !IsWindowEnabled(sfx.Control(kRadioBox1Id)),
+          "cancel: the destination, About and the overwrite choice are disabled");
+    sfx.Press(kButton3Id);
+    sfx.ExpectExit(kExitCancelled);
+}
+
+// Automatic start: the completion box, then the run command in the
+// destination.
+void DoneMessage(const std::string& recorded) {
+    const std::string dest = Destination("done");
+    Sfx sfx("done-run", "-d " + dest);
+    sfx.Answer(kFixedCaption, Message(47), IDOK, "message 47");
+    sfx.ExpectExit(kExitSuccess);
+    Check(Exists(dest + "\\a.txt") && Exists(dest + "\\docs\\d.txt"), "done: every item is extracted");
+    // The shell starts the program on its own time.
+    Check(WaitUntil([&] { return Recorded(recorded).find(dest + "|") != std::string::npos; }),
+          "done: the run command runs in the destination");
+}
+
+// Checked last, when a recorder started by them would long have written.
+void NoRunAfterCancel(const std::string& recorded) {
+    for (const char* name : {"askcancel", "cancel"})
+        Check(Recorded(recorded).find(Destination(name)) == std::string::npos,
+              std::string(name) + ": the run command does not run after a cancel");
+}
+
+// Failed items: message 42 with the title, exit code 1.
+void FailedItems(const std::string& name) {
+    Sfx sfx(name, "-a -d " + Destination(name));
+    sfx.Answer(kFixedCaption, Message(42), IDOK, "message 42");
+    sfx.ExpectExit(kExitFailure);
+}
+
+// Automatic start into a folder that cannot be created: message 41, the
+// window stays ready, and its close box cancels.
+void AutoUnusableThenClose() {
+    Sfx sfx("files", "-a -d " + Destination("auto") + "\\bad|name");
+    sfx.Answer(kTitle, Message(41), IDOK, "message 41");
+    if (!sfx.WaitReady()) return;
+    PostMessageA(sfx.Form(), WM_SYSCOMMAND, SC_CLOSE, 0);
+    sfx.ExpectExit(kExitCancelled);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 3 || argc > 4) {
+        std::fprintf(stderr, "usage: sfx_window_driver WORK LANGUAGE [SCREENSHOT_FOLDER]\n");
+        return 2;
+    }
+    work = argv[1];
+    messages = ReadLanguage(argv[2]);
+    if (argc == 4) SetScreenshotFolder(argv[3]);
+    char recordTo[MAX_PATH] = {};
+    GetEnvironmentVariableA("RECORD_TO", recordTo, MAX_PATH);
+    CreateDirectoryA((work + "\\out").c_str(), nullptr);
+
+    ListingAndSelection();
+    AskYesNo();
+    AskCancel();
+    CancelDuringExtraction();
+    DoneMessage(recordTo);
+    FailedItems("damaged");
+    FailedItems("encrypted");
+    AutoUnusableThenClose();
+    NoRunAfterCancel(recordTo);
+    std::printf("%d failed\n", FailureCount());
+    return FailureCount() == 0 ? 0 : 1;
+}

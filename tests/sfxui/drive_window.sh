@@ -1,0 +1,52 @@
+#!/usr/bin/env bash
+# Makes the self-extractors that the window driver runs and runs it once.
+# With SCREENSHOTS set to a folder, takes the pictures the driver asks for
+# into it.
+#   drive_window.sh SFXBUILD DRIVER RECORDER ARCHIVES LANGUAGE WORK
+# ARCHIVES: the folder of make_test_archives.sh; LANGUAGE: the English text.
+# Runs inside wine-run.sh --display, so `wine` reaches the test's prefix.
+set -euo pipefail
+sfxbuild=$1 driver=$2 recorder=$3 archives=$4 language=$5 work=$6
+rm -rf "$work" && mkdir -p "$work" && cd "$work"
+work=$PWD
+win() { printf 'Z:%s' "${1//\//\\}"; }
+
+mkdir -p files/docs
+printf 'new a\n' >files/a.txt
+printf 'new b\n' >files/b.txt
+printf 'c\n' >files/docs/c.txt
+printf 'd\n' >files/docs/d.txt
+cp "$recorder" files/recorder.exe
+(cd files && 7zz a -bso0 -bsp0 ../files.7z a.txt b.txt docs)
+(cd files && 7zz a -bso0 -bsp0 ../files-run.7z a.txt b.txt docs recorder.exe)
+# Incompressible data in PPMd, slow to decode: Cancel comes while the module
+# works.
+mkdir -p big && head -c 16000000 /dev/urandom >big/noise.bin && cp "$recorder" big/recorder.exe
+(cd big && 7zz a -bso0 -bsp0 -m0=PPMd ../big.7z noise.bin recorder.exe)
+
+"$sfxbuild" --title "Window test" --overwrite ask files.7z files.exe
+"$sfxbuild" --title "Window test" --overwrite ask --run recorder.exe files-run.7z files-run.exe
+"$sfxbuild" --title "Window test" --run recorder.exe big.7z big-run.exe
+"$sfxbuild" --auto --done-message --run recorder.exe files-run.7z done-run.exe
+"$sfxbuild" "$archives/damaged-crc.7z" damaged.exe
+"$sfxbuild" "$archives/encrypted.7z" encrypted.exe
+
+shots=()
+if [ -n "${SCREENSHOTS:-}" ]; then
+  mkdir -p "$SCREENSHOTS"
+  shots=("$(win "$SCREENSHOTS")")
+  # Answers each NAME.request of the driver with NAME.png of the screen.
+  (
+    while sleep 0.2; do
+      for request in "$SCREENSHOTS"/*.request; do
+        [ -e "$request" ] || continue
+        sleep 0.5  # let the window finish drawing
+        import -window root "${request%.request}.png" || true
+        rm -f "$request"
+      done
+    done
+  ) &
+  watcher=$!
+  trap 'kill $watcher 2>/dev/null || true' EXIT
+fi
+RECORD_TO=$(win "$work/recorded.txt") wine "$driver" "$(win "$work")" "$(win "$language")" "${shots[@]}"
