@@ -27,7 +27,6 @@ namespace {
 
 // Generous: an extraction under the emulator takes minutes on a busy machine.
 constexpr auto kScenarioPatience = std::chrono::minutes(15);
-constexpr int kMessageBoxText = 0xFFFF;
 std::mutex outputLock;
 
 // Scenarios report from two threads.
@@ -65,12 +64,6 @@ std::vector<Scenario> ReadScenarios(const char* path) {
     return scenarios;
 }
 
-std::string Utf8(const std::wstring& text) {
-    std::string out(size_t(WideCharToMultiByte(CP_UTF8, 0, text.c_str(), int(text.size()), nullptr, 0, nullptr, nullptr)), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.c_str(), int(text.size()), out.data(), int(out.size()), nullptr, nullptr);
-    return out;
-}
-
 std::string Escaped(const std::string& text) {
     std::string out;
     for (char c : text) {
@@ -79,35 +72,6 @@ std::string Escaped(const std::string& text) {
         else out += c;
     }
     return out;
-}
-
-std::string WindowText(HWND window) {
-    wchar_t text[4096] = {};
-    GetWindowTextW(window, text, int(std::size(text)));
-    return Utf8(text);
-}
-
-struct BoxSearch {
-    DWORD processId;
-    HWND found;
-};
-
-BOOL CALLBACK TestForBox(HWND window, LPARAM param) {
-    auto& search = *reinterpret_cast<BoxSearch*>(param);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    char className[16] = {};
-    GetClassNameA(window, className, sizeof className);
-    if (owner != search.processId || std::string(className) != "#32770" || !IsWindowVisible(window)) return TRUE;
-    search.found = window;
-    return FALSE;
-}
-
-// A visible message box of the process, if it shows one.
-HWND FindMessageBox(DWORD processId) {
-    BoxSearch search{processId, nullptr};
-    EnumWindows(TestForBox, LPARAM(&search));
-    return search.found;
 }
 
 int ButtonId(const std::string& answer) {
@@ -120,18 +84,15 @@ int ButtonId(const std::string& answer) {
 // Presses the button of the next answer; a box nobody expected gets Cancel
 // (or OK, where it has only that) and fails the scenario.
 void Answer(const Scenario& s, HWND box, size_t& next) {
-    const std::string text = WindowText(GetDlgItem(box, kMessageBoxText));
     {
         std::lock_guard<std::mutex> lock(outputLock);
-        std::printf("box %s: %s | %s\n", s.name.c_str(), WindowText(box).c_str(), Escaped(text).c_str());
+        std::printf("box %s: %s | %s\n", s.name.c_str(), TextOf(box).c_str(), Escaped(MessageBoxText(box)).c_str());
         std::fflush(stdout);
     }
     const bool expected = next < s.answers.size();
     Report(expected, s.name + ": a box was expected");
-    int button = expected ? ButtonId(s.answers[next++]) : IDCANCEL;
-    if (!GetDlgItem(box, button)) button = IDOK;
-    PostMessageA(box, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), LPARAM(GetDlgItem(box, button)));
-    WaitUntilGone(box);
+    const int button = expected ? ButtonId(s.answers[next++]) : IDCANCEL;
+    if (!PressBoxButton(box, button)) PressBoxButton(box, IDOK);
 }
 
 void Run(const Scenario& s) {
@@ -149,7 +110,7 @@ void Run(const Scenario& s) {
     bool ended = false;
     while (!(ended = WaitForSingleObject(process.hProcess, 200) == WAIT_OBJECT_0)) {
         if (std::chrono::steady_clock::now() > end) break;
-        if (HWND box = FindMessageBox(process.dwProcessId)) Answer(s, box, next);
+        if (HWND box = FindProcessWindow(process.dwProcessId, "#32770")) Answer(s, box, next);
     }
     if (!ended) TerminateProcess(process.hProcess, 99);
     DWORD code = 0;

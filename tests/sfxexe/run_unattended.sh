@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The self-extractor run as scripts run it ("-s -d DIR"), under Wine: every
 # file comes out with its content and time, a crafted archive writes nothing
-# outside the destination, failures end with exit code 1 after their message,
+# outside the destination, failures end with exit code 1 after their message
+# (damaged and encrypted archives are the window test's),
 # the run command opens a file or installs an INF file, no DLL planted beside
 # the program is loaded, and nothing stays behind in the temp folder.
 #   run_unattended.sh SFXBUILD DRIVER RECORDER PLANTED_DLL ARCHIVES LANGUAGE WORK
@@ -66,8 +67,6 @@ python3 "$craft" hostile.7z - <<'EOF'
  {"name": "ctl\u0001.txt", "text": "x"}, {"name": "link", "attrib": "0x420", "text": "target"}]
 EOF
 "$sfxbuild" hostile.7z hostile.exe
-"$sfxbuild" "$archives/damaged-crc.7z" damaged.exe
-"$sfxbuild" "$archives/encrypted.7z" encrypted.exe
 # An archive cut short: it cannot be listed.
 cp inf.exe unlisted.exe && truncate -s -40 unlisted.exe
 
@@ -89,8 +88,6 @@ tab=$'\t'
   echo "full${tab}0${tab}-${tab}$(win "$work/downloads")${tab}$(win "$work/downloads/full.exe") -s -d $(dest full)"
   echo "inf${tab}0${tab}-${tab}-${tab}$(win "$work/inf.exe") -s -d $(dest inf)"
   echo "hostile${tab}1${tab}ok${tab}-${tab}$(win "$work/hostile.exe") -s -d $(dest hostile)"
-  echo "damaged${tab}1${tab}ok${tab}-${tab}$(win "$work/damaged.exe") -s -d $(dest damaged)"
-  echo "encrypted${tab}1${tab}ok${tab}-${tab}$(win "$work/encrypted.exe") -s -d $(dest encrypted)"
   echo "unlisted${tab}1${tab}ok${tab}-${tab}$(win "$work/unlisted.exe") -s -d $(dest unlisted)"
 } >scenarios.tsv
 # Whatever exists outside Wine's own folders, to find what the runs add.
@@ -134,9 +131,7 @@ check "an INF run command is installed through the system folder's rundll32" \
 check "no DLL planted beside the program or in its working folder is loaded" test -z "$(ls markers)"
 check "a crafted archive writes only its sound items into the destination, a link as a plain file" only_sound_items
 check "nothing is written outside the destinations" nothing_outside
-for name in hostile damaged encrypted; do
-  check "$name: message 42 before exit code 1" box_shown "$name" 42
-done
+check "a crafted archive: message 42 before exit code 1" box_shown hostile 42
 check "an archive that cannot be listed: message 38 before exit code 1" box_shown unlisted 38
 check "the temp folder is empty afterwards" test -z "$(ls -A temp)"
 

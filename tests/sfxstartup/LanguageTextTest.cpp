@@ -98,7 +98,7 @@ TEST(ShippedLanguages, SixtySixMessagesEach) {
         const std::vector<std::string> messages = ParseLanguageText(TextFile(path), path);
         ASSERT_EQ(messages.size(), 66u) << name;
         for (size_t k = 1; k < messages.size(); ++k) EXPECT_FALSE(messages[k].empty()) << name << " " << k + 1;
-        EXPECT_NE(messages[22].find("http://www.brindlepacker.example"), std::string::npos) << name;
+        EXPECT_NE(messages[22].find("www.brindlepacker.example"), std::string::npos) << name;
         EXPECT_NE(messages[63].find("7-Zip"), std::string::npos) << name;
         EXPECT_EQ(messages[64], "\r\n") << name;
         const MessageRow row = ReadBack(MakeLanguageBlock(messages, name));
