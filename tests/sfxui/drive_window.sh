@@ -6,6 +6,7 @@
 # ARCHIVES: the folder of make_test_archives.sh; LANGUAGE: the English text.
 # Runs inside wine-run.sh --display, so `wine` reaches the test's prefix.
 set -euo pipefail
+support=$(cd "$(dirname "$0")/../support" && pwd)
 sfxbuild=$1 driver=$2 recorder=$3 archives=$4 language=$5 work=$6
 rm -rf "$work" && mkdir -p "$work" && cd "$work"
 work=$PWD
@@ -35,17 +36,7 @@ shots=()
 if [ -n "${SCREENSHOTS:-}" ]; then
   mkdir -p "$SCREENSHOTS"
   shots=("$(win "$SCREENSHOTS")")
-  # Answers each NAME.request of the driver with NAME.png of the screen.
-  (
-    while sleep 0.2; do
-      for request in "$SCREENSHOTS"/*.request; do
-        [ -e "$request" ] || continue
-        sleep 0.5  # let the window finish drawing
-        import -window root "${request%.request}.png" || true
-        rm -f "$request"
-      done
-    done
-  ) &
+  "$support/take_screenshots.sh" "$SCREENSHOTS" &
   watcher=$!
   trap 'kill $watcher 2>/dev/null || true' EXIT
 fi

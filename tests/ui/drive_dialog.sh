@@ -8,6 +8,7 @@
 # Runs inside wine-run.sh --display, so `wine` reaches the test's prefix and
 # the display.
 set -euo pipefail
+support=$(cd "$(dirname "$0")/../support" && pwd)
 driver=$1 plugin=$2 work=$3 filterhost=${4:-}
 rm -rf "$work" && mkdir -p "$work" && cd "$work"
 cp "$plugin" Linefix.8bf
@@ -27,17 +28,7 @@ shots=()
 if [ -n "${SCREENSHOTS:-}" ]; then
   mkdir -p "$SCREENSHOTS"
   shots=("$(winepath -w "$SCREENSHOTS")")
-  # Answers each NAME.request of the driver with NAME.png of the screen.
-  (
-    while sleep 0.2; do
-      for request in "$SCREENSHOTS"/*.request; do
-        [ -e "$request" ] || continue
-        sleep 0.5  # let the window finish drawing
-        import -window root "${request%.request}.png" || true
-        rm -f "$request"
-      done
-    done
-  ) &
+  "$support/take_screenshots.sh" "$SCREENSHOTS" &
   watcher=$!
   trap 'kill $watcher 2>/dev/null || true' EXIT
 fi
