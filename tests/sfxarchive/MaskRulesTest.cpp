@@ -64,7 +64,7 @@ TEST(FindMaskSegment, FirstOccurrenceFromStart) {
 TEST(ItemMatchesFileSpec, FolderPrefixDotRuleAndOrder) {
     struct Row {
         const wchar_t* path;
-        std::vector<std::wstring> spec;
+        std::vector<std::wstring> masks;
         bool matches;
     };
     const Row rows[] = {
@@ -83,5 +83,5 @@ TEST(ItemMatchesFileSpec, FolderPrefixDotRuleAndOrder) {
         {L"a.txt", {}, false},
         {L"dir\\x.bin", {L"dir\\*"}, true},
     };
-    for (const Row& row : rows) EXPECT_EQ(ItemMatchesFileSpec(row.path, row.spec), row.matches) << row.path;
+    for (const Row& row : rows) EXPECT_EQ(ItemMatchesFileSpec(row.path, row.masks), row.matches) << row.path;
 }

@@ -71,11 +71,11 @@ def run(*args, check=True):
 
 
 def craft(folder, name, items):
-    spec = os.path.join(folder, name + ".json")
-    with open(spec, "w", encoding="utf-8") as f:
+    items_file = os.path.join(folder, name + ".json")
+    with open(items_file, "w", encoding="utf-8") as f:
         json.dump(items, f)
     path = os.path.join(folder, name + ".7z")
-    run(sys.executable, CRAFT7Z, path, spec)
+    run(sys.executable, CRAFT7Z, path, items_file)
     return path
 
 
@@ -175,7 +175,7 @@ class Craft7zTest(unittest.TestCase):
         self.assertEqual(listed[0]["CRC"], f"{zlib.crc32(data):08X}")
 
     def test_refuses_bad_specs(self):
-        specs = [
+        item_lists = [
             '[{"name": "a\\u0000b"}]',
             '[{"text": "no name"}]',
             '[{"name": "x", "colour": 1}]',
@@ -189,10 +189,10 @@ class Craft7zTest(unittest.TestCase):
             '["x"]',
             "not json",
         ]
-        for i, spec in enumerate(specs):
-            with self.subTest(spec=spec):
+        for i, items in enumerate(item_lists):
+            with self.subTest(items=items):
                 path = os.path.join(self.folder, f"bad{i}.7z")
-                result = subprocess.run([sys.executable, CRAFT7Z, path, "-"], input=spec.encode(), capture_output=True)
+                result = subprocess.run([sys.executable, CRAFT7Z, path, "-"], input=items.encode(), capture_output=True)
                 self.assertNotEqual(result.returncode, 0)
                 self.assertIn(b"craft7z.py: ", result.stderr)
                 self.assertFalse(os.path.exists(path))

@@ -1,16 +1,16 @@
 #!/usr/bin/env bash
-# run_session.sh TEST_EXE 7Z_DLL ARCHIVES HOSTILE_SPEC CRAFT7Z WINE_RUN WORK
+# run_session.sh TEST_EXE 7Z_DLL ARCHIVES HOSTILE_ITEMS CRAFT7Z WINE_RUN WORK
 # Lays out the work folder (three copies of the module, the crafted archive)
 # and runs the session test under Wine, inside wine-run.sh's prefix: once for
 # everything but encryption, once for the encrypted archives.
 set -euo pipefail
-exe=$1 dll=$2 archives=$3 spec=$4 craft=$5 wine_run=$6 work=$7
+exe=$1 dll=$2 archives=$3 items=$4 craft=$5 wine_run=$6 work=$7
 
 chmod -R u+w "$work" 2>/dev/null || true
 rm -rf "$work"
 mkdir -p "$work/mod" "$work/mod1" "$work/mod2"
 for m in mod mod1 mod2; do cp "$dll" "$work/$m/7z.dll"; done
-python3 "$craft" "$work/hostile.7z" "$spec"
+python3 "$craft" "$work/hostile.7z" "$items"
 
 windows() { printf 'Z:%s' "$(printf '%s' "$1" | tr / '\\')"; }
 cd "$work"

@@ -1,15 +1,15 @@
 #!/usr/bin/env python3
-"""craft7z.py OUT.7z SPEC.json  (SPEC "-" reads standard input)
+"""craft7z.py OUT.7z ITEMS.json  (ITEMS "-" reads standard input)
 
 Writes a valid 7z archive whose items have exactly the names, attributes and
-times that SPEC gives, so that tests can make archives that no archiver would:
+times that ITEMS gives, so that tests can make archives that no archiver would:
 names with "..", drive letters, device names, control characters, lone
 surrogates; attributes of reparse points and of the Unix extension; times out
 of any range. Data is stored (Copy method), one block per item, every CRC
 right, the header unencoded; an item may name another method, to make an
 archive with a method that no reader knows.
 
-SPEC is a JSON list of items, in archive order; each item is an object:
+ITEMS is a JSON list of items, in archive order; each item is an object:
   "name"    the stored name (required). JSON escapes give any UTF-16 unit,
             "\\u0001" and lone surrogates included. The 7z separator is "/":
             readers on Windows turn it into "\\", while a stored "\\" is an
@@ -93,36 +93,36 @@ def attrib(value):
 
 
 class Item:
-    def __init__(self, spec):
-        if not isinstance(spec, dict):
-            raise ValueError(f"an item is not an object: {spec!r}")
-        unknown = set(spec) - {"name", "text", "hex", "file", "dir", "method", "attrib", "mtime", "ctime", "atime"}
+    def __init__(self, fields):
+        if not isinstance(fields, dict):
+            raise ValueError(f"an item is not an object: {fields!r}")
+        unknown = set(fields) - {"name", "text", "hex", "file", "dir", "method", "attrib", "mtime", "ctime", "atime"}
         if unknown:
-            raise ValueError(f"unknown keys {sorted(unknown)} in {spec!r}")
-        if "name" not in spec:
-            raise ValueError(f"an item without a name: {spec!r}")
-        self.name = spec["name"]
+            raise ValueError(f"unknown keys {sorted(unknown)} in {fields!r}")
+        if "name" not in fields:
+            raise ValueError(f"an item without a name: {fields!r}")
+        self.name = fields["name"]
         if "\0" in self.name:
             raise ValueError(f"a stored name ends at its first NUL: {self.name!r}")
-        self.is_dir = bool(spec.get("dir", False))
-        sources = [k for k in ("text", "hex", "file") if k in spec]
+        self.is_dir = bool(fields.get("dir", False))
+        sources = [k for k in ("text", "hex", "file") if k in fields]
         if len(sources) > 1:
             raise ValueError(f"more than one content for {self.name!r}")
         if self.is_dir and sources:
             raise ValueError(f"a folder with content: {self.name!r}")
         self.data = b""
-        if "text" in spec:
-            self.data = spec["text"].encode("utf-8")
-        elif "hex" in spec:
-            self.data = bytes.fromhex(spec["hex"])
-        elif "file" in spec:
-            with open(spec["file"], "rb") as f:
+        if "text" in fields:
+            self.data = fields["text"].encode("utf-8")
+        elif "hex" in fields:
+            self.data = bytes.fromhex(fields["hex"])
+        elif "file" in fields:
+            with open(fields["file"], "rb") as f:
                 self.data = f.read()
-        self.method = bytes.fromhex(spec.get("method", "00"))
+        self.method = bytes.fromhex(fields.get("method", "00"))
         if not 1 <= len(self.method) <= 15:
-            raise ValueError(f"a method id has 1 to 15 bytes: {spec['method']!r}")
-        self.attrib = attrib(spec["attrib"]) if "attrib" in spec else None
-        self.times = {k: filetime(spec[k]) for k in ("ctime", "atime", "mtime") if k in spec}
+            raise ValueError(f"a method id has 1 to 15 bytes: {fields['method']!r}")
+        self.attrib = attrib(fields["attrib"]) if "attrib" in fields else None
+        self.times = {k: filetime(fields[k]) for k in ("ctime", "atime", "mtime") if k in fields}
 
 
 def defined_vector(prop, values, encode):
@@ -187,7 +187,7 @@ def main(argv):
         sys.exit(__doc__)
     try:
         with (sys.stdin if argv[2] == "-" else open(argv[2], encoding="utf-8")) as f:
-            items = [Item(spec) for spec in json.load(f)]
+            items = [Item(items) for items in json.load(f)]
         data = archive(items)
     except (OSError, ValueError, TypeError) as e:
         sys.exit(f"craft7z.py: {argv[2]}: {e!r}")
