@@ -47,8 +47,9 @@ bool CreateControls(TForm1& f) {
         {&f.Button2, kButton2Id, L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 0, 312, 8, 72, 24},
         {&f.Button3, kButton3Id, L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 0, 312, 40, 72, 24},
         {&f.Button4, kButton4Id, L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP, 0, 312, 72, 72, 24},
-        // One line: a long path loses its middle rather than its file name.
-        {&f.LabelFiles, kLabelFilesId, L"STATIC", SS_LEFT | SS_PATHELLIPSIS, 0, 8, 59, 281, 19},
+        // One line, cut at its right edge. (Wine shortens the text itself, not
+        // only its picture, when the control shortens long paths.)
+        {&f.LabelFiles, kLabelFilesId, L"STATIC", SS_LEFTNOWORDWRAP, 0, 8, 59, 281, 19},
         {&f.ListFiles, kListFilesId, L"LISTBOX",
          LBS_EXTENDEDSEL | LBS_NOINTEGRALHEIGHT | LBS_HASSTRINGS | LBS_NOTIFY | WS_VSCROLL | WS_TABSTOP,
          WS_EX_CLIENTEDGE, 8, 79, 281, 75},
