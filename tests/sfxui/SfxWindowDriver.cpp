@@ -7,166 +7,12 @@
 //   sfx_window_driver WORK LANGUAGE [SCREENSHOT_FOLDER]
 // WORK: the folder with the programs (Windows path); LANGUAGE: the language
 // text they were built with; RECORD_TO names the recorder's file.
-#include <windows.h>
-
-#include <algorithm>
 #include <cstdio>
-#include <fstream>
-#include <map>
 #include <set>
-#include <string>
-#include <vector>
 
-#include "Form1Ids.h"
-#include "UiSteps.h"
+#include "SfxWindow.h"
 
 namespace {
-
-constexpr char kFixedCaption[] = "Brindlepacker SFX";
-constexpr char kTitle[] = "Window test";
-constexpr DWORD kExitSuccess = 0, kExitFailure = 1, kExitCancelled = 2;
-
-std::string work;
-std::map<int, std::string> messages;
-
-// The language text's messages with their escapes resolved.
-std::map<int, std::string> ReadLanguage(const char* path) {
-    std::map<int, std::string> texts;
-    std::ifstream in(path, std::ios::binary);
-    for (std::string line; std::getline(in, line);) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        const size_t equals = line.find('=');
-        if (line.empty() || line[0] == '#' || equals == std::string::npos) continue;
-        std::string text;
-        for (size_t i = equals + 1; i < line.size(); ++i) {
-            if (line[i] != '\\' || i + 1 == line.size()) {
-                text += line[i];
-                continue;
-            }
-            const char c = line[++i];
-            text += c == 'r' ? '\r' : c == 'n' ? '\n' : c == 't' ? '\t' : c;
-        }
-        texts[std::stoi(line.substr(0, equals))] = text;
-    }
-    return texts;
-}
-
-std::string Message(int k) { return messages.count(k) ? messages[k] : std::string(); }
-
-std::string ReadFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-void WriteFile(const std::string& path, const std::string& content) { std::ofstream(path, std::ios::binary) << content; }
-
-// The recorder's lines, whether it writes them in UTF-16 or in bytes (the
-// paths here are plain ASCII).
-std::string Recorded(const std::string& path) {
-    std::string text = ReadFile(path);
-    text.erase(std::remove(text.begin(), text.end(), '\0'), text.end());
-    return text;
-}
-
-bool Exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
-
-// Shows both texts only when they differ.
-void CheckText(const std::string& got, const std::string& expected, const std::string& what) {
-    Check(got == expected, got == expected ? what : what + ": \"" + got + "\", expected \"" + expected + "\"");
-}
-
-std::string Destination(const std::string& name) { return work + "\\out\\" + name; }
-
-// One self-extractor as the user sees it.
-class Sfx {
-public:
-    Sfx(const std::string& name, const std::string& arguments) : name_(name) {
-        STARTUPINFOA startup{};
-        startup.cb = sizeof startup;
-        std::string line = "\"" + work + "\\" + name + ".exe\" " + arguments;
-        started_ = CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, work.c_str(), &startup,
-                                  &process_) != FALSE;
-        Check(started_, name_ + ": started");
-    }
-    ~Sfx() {
-        if (!started_) return;
-        if (WaitForSingleObject(process_.hProcess, 0) != WAIT_OBJECT_0) TerminateProcess(process_.hProcess, 99);
-        CloseHandle(process_.hThread);
-        CloseHandle(process_.hProcess);
-    }
-
-    // Form1 while the archive is still copied and listed: only Cancel works.
-    bool WaitLoading() {
-        const bool loading = started_ && WaitUntil([&] {
-            return (form_ = FindProcessWindow(process_.dwProcessId, "TForm1")) != nullptr;
-        }) && !IsWindowEnabled(Control(kButton2Id));
-        return loading;
-    }
-    // Form1, once the archive is listed and Extract can be pressed.
-    bool WaitReady() {
-        const bool ready = started_ && WaitUntil([&] {
-            form_ = FindProcessWindow(process_.dwProcessId, "TForm1");
-            return form_ && IsWindowEnabled(Control(kButton2Id));
-        });
-        Check(ready, name_ + ": the window becomes ready");
-        return ready;
-    }
-    HWND Form() const { return form_; }
-    HWND Control(int id) const { return GetDlgItem(form_, id); }
-    std::string Text(int id) const { return TextOf(Control(id)); }
-    void SetEditText(const std::string& text) {
-        SendMessageA(Control(kEditBox1Id), WM_SETTEXT, 0, LPARAM(text.c_str()));
-    }
-    // A click whose handler may open a box: queued, not sent.
-    void Press(int id) { PostMessageA(form_, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), LPARAM(Control(id))); }
-
-    // The next message box: checks its caption and text, then presses button.
-    void Answer(const std::string& caption, const std::string& text, int button, const std::string& what) {
-        HWND box = nullptr;
-        const bool shown = started_ && WaitUntil([&] { return (box = FindProcessWindow(process_.dwProcessId, "#32770")); });
-        Check(shown, name_ + ": " + what + " is shown");
-        if (!shown) return;
-        CheckText(TextOf(box), caption, name_ + ": " + what + " has its caption");
-        CheckText(MessageBoxText(box), text, name_ + ": " + what + " has its text");
-        Check(PressBoxButton(box, button), name_ + ": " + what + " is answered");
-    }
-
-    void ExpectExit(DWORD expected) {
-        const bool ended = started_ && WaitUntil([&] { return WaitForSingleObject(process_.hProcess, 0) == WAIT_OBJECT_0; });
-        DWORD code = 99;
-        if (ended) GetExitCodeProcess(process_.hProcess, &code);
-        Check(ended && code == expected,
-              name_ + ": ends with exit code " + std::to_string(expected) + " (" + std::to_string(code) + ")");
-    }
-
-private:
-    std::string name_;
-    bool started_ = false;
-    PROCESS_INFORMATION process_{};
-    HWND form_ = nullptr;
-};
-
-std::vector<std::string> ListEntries(HWND list) {
-    std::vector<std::string> entries;
-    const LRESULT count = SendMessageW(list, LB_GETCOUNT, 0, 0);
-    for (LRESULT i = 0; i < count; ++i) {
-        wchar_t text[512] = {};
-        if (SendMessageW(list, LB_GETTEXTLEN, WPARAM(i), 0) >= LRESULT(std::size(text))) continue;
-        SendMessageW(list, LB_GETTEXT, WPARAM(i), LPARAM(text));
-        char utf8[1024] = {};
-        WideCharToMultiByte(CP_UTF8, 0, text, -1, utf8, sizeof utf8, nullptr, nullptr);
-        entries.push_back(utf8);
-    }
-    return entries;
-}
-
-int EntryIndex(HWND list, const std::string& entry) {
-    const auto entries = ListEntries(list);
-    const auto at = std::find(entries.begin(), entries.end(), entry);
-    return at == entries.end() ? -1 : int(at - entries.begin());
-}
-
-bool IsDefaultButton(HWND button) { return (GetWindowLongA(button, GWL_STYLE) & 0x0F) == BS_DEFPUSHBUTTON; }
 
 // The window as listed: texts, list, choice and state; About, an empty and
 // an unusable destination leave it ready; two deselected entries are not
@@ -224,12 +70,11 @@ void AskYesNo() {
     HWND box = nullptr;
     WaitUntil([&] { return (box = FindWindowA("#32770", kFixedCaption)); });
     Screenshot("question");
-    // Read from here the label's path has come back cut short (to its first
-    // characters) in some runs under Wine; it must still be the start of the
-    // file's path.
-    const std::string label = sfx.Text(kLabelFilesId), prefix = Message(46) + " ";
-    const std::string shown = label.rfind(prefix, 0) == 0 ? label.substr(prefix.size()) : std::string();
-    Check(!shown.empty() && (dest + "\\a.txt").rfind(shown, 0) == 0, "ask: LabelFiles names the file: \"" + label + "\"");
+    // The label takes the name from a posted message, which the question's
+    // own message loop may dispatch just after the question appears.
+    const std::string expected = Message(46) + " " + dest + "\\a.txt";
+    WaitUntil([&] { return sfx.Text(kLabelFilesId) == expected; });
+    CheckText(sfx.Text(kLabelFilesId), expected, "ask: LabelFiles names the file");
     Check(!IsWindowEnabled(sfx.Control(kButton2Id)) && IsDefaultButton(sfx.Control(kButton3Id)) &&
               IsWindowVisible(sfx.Control(kProgressBar1Id)) && !IsWindowVisible(sfx.Control(kLabelLinkId)),
           "ask: the window is extracting");
@@ -327,12 +172,12 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: sfx_window_driver WORK LANGUAGE [SCREENSHOT_FOLDER]\n");
         return 2;
     }
-    work = argv[1];
-    messages = ReadLanguage(argv[2]);
+    SetWork(argv[1]);
+    LoadMessages(argv[2]);
     if (argc == 4) SetScreenshotFolder(argv[3]);
     char recordTo[MAX_PATH] = {};
     GetEnvironmentVariableA("RECORD_TO", recordTo, MAX_PATH);
-    CreateDirectoryA((work + "\\out").c_str(), nullptr);
+    CreateDirectoryA((Work() + "\\out").c_str(), nullptr);
 
     ListingAndSelection();
     AskYesNo();

@@ -1,0 +1,88 @@
+#include "SfxWindow.h"
+
+#include <algorithm>
+#include <fstream>
+#include <iterator>
+#include <map>
+
+namespace {
+
+std::string work;
+std::map<int, std::string> messages;
+
+// The language text's messages with their escapes resolved.
+std::map<int, std::string> ReadLanguage(const char* path) {
+    std::map<int, std::string> texts;
+    std::ifstream in(path, std::ios::binary);
+    for (std::string line; std::getline(in, line);) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        const size_t equals = line.find('=');
+        if (line.empty() || line[0] == '#' || equals == std::string::npos) continue;
+        std::string text;
+        for (size_t i = equals + 1; i < line.size(); ++i) {
+            if (line[i] != '\\' || i + 1 == line.size()) {
+                text += line[i];
+                continue;
+            }
+            const char c = line[++i];
+            text += c == 'r' ? '\r' : c == 'n' ? '\n' : c == 't' ? '\t' : c;
+        }
+        texts[std::stoi(line.substr(0, equals))] = text;
+    }
+    return texts;
+}
+
+}  // namespace
+
+void SetWork(const std::string& folder) { work = folder; }
+const std::string& Work() { return work; }
+void LoadMessages(const char* languagePath) { messages = ReadLanguage(languagePath); }
+
+std::string Message(int k) { return messages.count(k) ? messages[k] : std::string(); }
+
+std::string ReadFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+void WriteFile(const std::string& path, const std::string& content) { std::ofstream(path, std::ios::binary) << content; }
+
+// The recorder's lines, whether it writes them in UTF-16 or in bytes (the
+// paths here are plain ASCII).
+std::string Recorded(const std::string& path) {
+    std::string text = ReadFile(path);
+    text.erase(std::remove(text.begin(), text.end(), '\0'), text.end());
+    return text;
+}
+
+bool Exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+// Shows both texts only when they differ.
+void CheckText(const std::string& got, const std::string& expected, const std::string& what) {
+    Check(got == expected, got == expected ? what : what + ": \"" + got + "\", expected \"" + expected + "\"");
+}
+
+std::string Destination(const std::string& name) { return work + "\\out\\" + name; }
+
+std::vector<std::string> ListEntries(HWND list) {
+    std::vector<std::string> entries;
+    const LRESULT count = SendMessageW(list, LB_GETCOUNT, 0, 0);
+    for (LRESULT i = 0; i < count; ++i) {
+        wchar_t text[512] = {};
+        if (SendMessageW(list, LB_GETTEXTLEN, WPARAM(i), 0) >= LRESULT(std::size(text))) continue;
+        SendMessageW(list, LB_GETTEXT, WPARAM(i), LPARAM(text));
+        char utf8[1024] = {};
+        WideCharToMultiByte(CP_UTF8, 0, text, -1, utf8, sizeof utf8, nullptr, nullptr);
+        entries.push_back(utf8);
+    }
+    return entries;
+}
+
+int EntryIndex(HWND list, const std::string& entry) {
+    const auto entries = ListEntries(list);
+    const auto at = std::find(entries.begin(), entries.end(), entry);
+    return at == entries.end() ? -1 : int(at - entries.begin());
+}
+
+bool IsDefaultButton(HWND button) { return (GetWindowLongA(button, GWL_STYLE) & 0x0F) == BS_DEFPUSHBUTTON; }
+
