@@ -185,7 +185,6 @@ int main(int argc, char** argv) {
     CancelDuringExtraction();
     DoneMessage(recordTo);
     FailedItems("damaged");
-    FailedItems("encrypted");
     AutoUnusableThenClose();
     NoRunAfterCancel(recordTo);
     std::printf("%d failed\n", FailureCount());

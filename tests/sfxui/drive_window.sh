@@ -30,7 +30,6 @@ mkdir -p big && head -c 16000000 /dev/urandom >big/noise.bin && cp "$recorder" b
 "$sfxbuild" --title "Window test" --run recorder.exe big.7z big-run.exe
 "$sfxbuild" --auto --done-message --run recorder.exe files-run.7z done-run.exe
 "$sfxbuild" "$archives/damaged-crc.7z" damaged.exe
-"$sfxbuild" "$archives/encrypted.7z" encrypted.exe
 
 shots=()
 if [ -n "${SCREENSHOTS:-}" ]; then
