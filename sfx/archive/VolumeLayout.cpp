@@ -1,7 +1,8 @@
 #include "VolumeLayout.h"
 
 std::wstring VolumeSuffix(int volume) {
-    std::wstring digits = std::to_wstring(volume);
+    const std::string narrow = std::to_string(volume);  // the wide form would bring in a printf
+    std::wstring digits(narrow.begin(), narrow.end());
     if (digits.size() < 3) digits.insert(0, 3 - digits.size(), L'0');
     return L"." + digits;
 }

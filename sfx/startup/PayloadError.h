@@ -3,9 +3,15 @@
 // stops at once; the program body answers with the start-up error.
 #pragma once
 
-#include <stdexcept>
+#include <exception>
 
-class PayloadError : public std::runtime_error {
+// Holds a fixed text rather than a string: the self-extractor stays small
+// without the library's string-holding exceptions.
+class PayloadError : public std::exception {
 public:
-    using std::runtime_error::runtime_error;
+    explicit PayloadError(const char* reason) noexcept : reason_(reason) {}
+    const char* what() const noexcept override { return reason_; }
+
+private:
+    const char* reason_;
 };

@@ -66,7 +66,7 @@ public:
 private:
     void* Find(REFIID iid) {
         using First = std::tuple_element_t<0, std::tuple<Interfaces...>>;
-        if (iid == IID_IUnknown) return static_cast<First*>(this);
+        if (iid == kIidIUnknown) return static_cast<First*>(this);
         void* found = nullptr;
         ((found == nullptr && InterfaceAnswers<Interfaces>(iid) ? found = static_cast<Interfaces*>(this) : nullptr), ...);
         return found;

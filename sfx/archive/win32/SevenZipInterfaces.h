@@ -16,6 +16,10 @@ constexpr GUID SevenZipIid(uint8_t group, uint8_t sub) {
     return {0x23170F69, 0x40C1, 0x278A, {0, 0, 0, group, 0, sub, 0, 0}};
 }
 
+// The system's IUnknown identifier, held here so that the program needs no
+// identifier library.
+constexpr GUID kIidIUnknown = {0x00000000, 0x0000, 0x0000, {0xC0, 0, 0, 0, 0, 0, 0, 0x46}};
+
 constexpr GUID CLSID_Format7z = {0x23170F69, 0x40C1, 0x278A, {0x10, 0, 0, 0x01, 0x10, 0x07, 0, 0}};
 
 struct ISequentialInStream : IUnknown {
