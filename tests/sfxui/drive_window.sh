@@ -39,12 +39,4 @@ if [ -n "${SCREENSHOTS:-}" ]; then
   watcher=$!
   trap 'kill $watcher 2>/dev/null || true' EXIT
 fi
-# The driver sees the folder under a short name: read from another process,
-# the label that names the file being extracted came back cut short once
-# its text passed some 70 characters under Wine.
-short=$(mktemp -u /tmp/sfxwindow.XXXXXX)
-ln -s "$work" "$short"
-status=0
-RECORD_TO=$(win "$work/recorded.txt") wine "$driver" "$(win "$short")" "$(win "$language")" "${shots[@]}" || status=$?
-rm -f "$short"
-exit $status
+RECORD_TO=$(win "$work/recorded.txt") wine "$driver" "$(win "$work")" "$(win "$language")" "${shots[@]}"
