@@ -4,5 +4,6 @@ SfxSettings sfxSettings;
 std::string systemTempPath;
 std::string workFolder;
 uint64_t archiveOffset = 0;
+uint64_t archiveEnd = 0;
 std::wstring archiveCopyPath;
 std::array<uint8_t, kCopyBufferSize> copyBuffer;

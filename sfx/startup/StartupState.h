@@ -20,6 +20,7 @@ extern SfxSettings sfxSettings;
 extern std::string systemTempPath;  // as the system returns it, normally with a trailing "\"
 extern std::string workFolder;      // systemTempPath + "\" + "_BRSFX" + number + "\"
 extern uint64_t archiveOffset;      // first byte after the settings block
+extern uint64_t archiveEnd;         // after the archive's last byte: the file's end, or a signature's start
 extern std::wstring archiveCopyPath;  // workFolder + "FILE.7Z"
 extern std::array<uint8_t, kCopyBufferSize> copyBuffer;
 

@@ -13,4 +13,7 @@
     EndProcess(kExitFailure);
 }
 
-void ShowSignatureWarning() { MessageBoxA(nullptr, Message(43).c_str(), kDefaultTitle, MB_ICONERROR | MB_OK); }
+[[noreturn]] void SignatureFailure() {
+    MessageBoxA(nullptr, Message(43).c_str(), kDefaultTitle, MB_ICONERROR | MB_OK);
+    EndProcess(kExitFailure);
+}

@@ -4,5 +4,6 @@
 // "An error occured while opening ...", then the process ends with failure.
 [[noreturn]] void StartupFailure();
 
-// The settings block's signature is wrong: message 43; start-up goes on.
-void ShowSignatureWarning();
+// The settings block's signature is wrong: message 43, then the process ends
+// with failure; settings that are not the builder's are never acted on.
+[[noreturn]] void SignatureFailure();

@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "ArchiveEnd.h"
 #include "Destination.h"
 #include "ExeFile.h"
 #include "MessageTable.h"
@@ -29,10 +30,11 @@ void ReadPayload() {
         const PayloadLayout layout = LocatePayload(exe);
         CopyModule(exe, layout, workFolder + kModuleFileName);
         archiveOffset = ReadLanguagesAndSettings(exe, layout.languageBlocksOffset, sfxSettings);
+        archiveEnd = ArchiveEnd(exe, archiveOffset);
     } catch (const PayloadError&) {
         StartupFailure();
     }
-    if (!HasSettingsSignature(sfxSettings)) ShowSignatureWarning();
+    if (!HasSettingsSignature(sfxSettings)) SignatureFailure();
 }
 
 // Steps 1 to 5, which fail when the system has no usable temp folder or no

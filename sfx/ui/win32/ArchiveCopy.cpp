@@ -32,19 +32,18 @@ void CopyArchiveOut(const std::function<void(int percent)>& progress) {
                                      FILE_ATTRIBUTE_NORMAL))
         return;
     if (!copy.Open(archiveCopyPath)) return;
-    LARGE_INTEGER size;
     uint64_t position = 0;
-    if (!GetFileSizeEx(exe.Handle(), &size) || !exe.SeekToBegin(archiveOffset, position)) return;
-    const uint64_t total = uint64_t(size.QuadPart);
-    const uint64_t remaining = total > archiveOffset ? total - archiveOffset : 0;
+    if (!exe.SeekToBegin(archiveOffset, position)) return;
+    const uint64_t remaining = archiveEnd > archiveOffset ? archiveEnd - archiveOffset : 0;
     uint64_t copied = 0;
-    uint32_t read = 0;
-    do {
+    while (copied < remaining) {
+        const uint32_t chunk = uint32_t(std::min<uint64_t>(copyBuffer.size(), remaining - copied));
         std::fill(copyBuffer.begin(), copyBuffer.end(), uint8_t(0));
-        uint32_t written = 0;
-        if (!exe.Read(copyBuffer.data(), uint32_t(copyBuffer.size()), read)) return;
+        uint32_t read = 0, written = 0;
+        if (!exe.Read(copyBuffer.data(), chunk, read)) return;
         if (!copy.Write(copyBuffer.data(), read, written) || written != read) return;
         copied += read;
-        if (remaining != 0) progress(CopyPercent(copied, remaining));
-    } while (read == copyBuffer.size());
+        progress(CopyPercent(copied, remaining));
+        if (read < chunk) return;  // the file is shorter than it was at start-up
+    }
 }
