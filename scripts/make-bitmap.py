@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Draws the bitmaps of the two programs' resources as 24-bit BMPs.
+"""Draws the bitmaps of the two programs' resources: 24-bit BMPs and an icon.
 
     make-bitmap.py toolbar OUT.bmp
         Linefix's toolbar strip: four 16 x 16 images side by side on light
@@ -8,6 +8,9 @@
     make-bitmap.py package OUT.bmp
         The self-extractor's 50 x 50 picture: a closed, taped cardboard box
         on a pale blue tile.
+    make-bitmap.py icon OUT.ico
+        The self-extractor's icon: the same box on a transparent ground, at
+        16, 32 and 48 pixels, 32-bit with alpha.
 """
 import math
 import struct
@@ -98,36 +101,103 @@ TAPE = (0xF0, 0xE2, 0xB8)
 EDGE = (0x5A, 0x3C, 0x1E)
 
 
-def inside(x, y, corners):
-    """Whether pixel centre (x, y) lies in the convex polygon given clockwise."""
-    px, py = x + 0.5, y + 0.5
+def inside(px, py, corners):
+    """Whether the point (px, py) lies in the convex polygon given clockwise."""
     for (x0, y0), (x1, y1) in zip(corners, corners[1:] + corners[:1]):
         if (x1 - x0) * (py - y0) - (y1 - y0) * (px - x0) < 0:
             return False
     return True
 
 
+# A box seen from the front left and a little above: front, right side, lid,
+# in the picture's 50-pixel frame.
+FRONT_FACE = [(6, 18), (32, 18), (32, 42), (6, 42)]
+SIDE_FACE = [(32, 18), (44, 10), (44, 34), (32, 42)]
+TOP_FACE = [(6, 18), (18, 10), (44, 10), (32, 18)]
+TAPE_FRONT = [(17, 18), (21, 18), (21, 28), (17, 28)]
+TAPE_TOP = [(17, 18), (29, 10), (33, 10), (21, 18)]
+
+
+def box_colour(px, py, edge_half_width):
+    """The box's colour at the point (px, py) of the frame; None beside it."""
+    for face in (FRONT_FACE, SIDE_FACE, TOP_FACE):
+        for (x0, y0), (x1, y1) in zip(face, face[1:] + face[:1]):
+            if near_segment(px, py, x0, y0, x1, y1, edge_half_width):
+                return EDGE
+    colour = None
+    for face, fill in ((FRONT_FACE, FRONT), (SIDE_FACE, SIDE), (TOP_FACE, TOP), (TAPE_FRONT, TAPE),
+                       (TAPE_TOP, TAPE)):
+        if inside(px, py, face):
+            colour = fill
+    return colour
+
+
 def package():
     img = [[tuple(round(a + (b - a) * y / (PACKAGE - 1)) for a, b in zip(TILE_TOP, TILE_BOTTOM))
             for _ in range(PACKAGE)] for y in range(PACKAGE)]
-    # A box seen from the front left and a little above: front, right side, lid.
-    front = [(6, 18), (32, 18), (32, 42), (6, 42)]
-    side = [(32, 18), (44, 10), (44, 34), (32, 42)]
-    top = [(6, 18), (18, 10), (44, 10), (32, 18)]
-    tape_front = [(17, 18), (21, 18), (21, 28), (17, 28)]
-    tape_top = [(17, 18), (29, 10), (33, 10), (21, 18)]
     for y in range(PACKAGE):
         for x in range(PACKAGE):
-            for face, colour in ((front, FRONT), (side, SIDE), (top, TOP), (tape_front, TAPE), (tape_top, TAPE)):
-                if inside(x, y, face):
-                    img[y][x] = colour
-    for face in (front, side, top):
-        for (x0, y0), (x1, y1) in zip(face, face[1:] + face[:1]):
-            for y in range(PACKAGE):
-                for x in range(PACKAGE):
-                    if near_segment(x + 0.5, y + 0.5, x0, y0, x1, y1, 0.6):
-                        img[y][x] = EDGE
+            img[y][x] = box_colour(x + 0.5, y + 0.5, 0.6) or img[y][x]
     return img
+
+
+# The program's icon: the same box alone, on a transparent ground, drawn
+# with 4 x 4 samples a pixel so that small sizes keep their shape.
+ICON_SIZES = (16, 32, 48)
+ICON_FRAME = (4.0, 5.0, 42.0)  # left, top and width of the frame's part shown
+SAMPLES = 4
+
+
+def icon_image(size):
+    """Rows of (r, g, b, a) pixels, top row first."""
+    left, top, width = ICON_FRAME
+    unit = width / size
+    edge = max(0.6, 0.55 * unit)  # at least about a pixel wide
+    rows = []
+    for y in range(size):
+        row = []
+        for x in range(size):
+            hits = [box_colour(left + (x + (i + 0.5) / SAMPLES) * unit, top + (y + (j + 0.5) / SAMPLES) * unit, edge)
+                    for j in range(SAMPLES) for i in range(SAMPLES)]
+            hits = [h for h in hits if h]
+            if not hits:
+                row.append((0, 0, 0, 0))
+                continue
+            r, g, b = (round(sum(h[k] for h in hits) / len(hits)) for k in range(3))
+            row.append((r, g, b, round(255 * len(hits) / SAMPLES ** 2)))
+        rows.append(row)
+    return rows
+
+
+def icon_entry(rows):
+    """One image of an icon file: a 32-bit DIB of twice the height, then the
+    1-bit mask that systems without alpha use."""
+    size = len(rows)
+    pixels = bytearray()
+    for row in reversed(rows):
+        for r, g, b, a in row:
+            pixels += bytes((b, g, r, a))
+    mask_row = (size + 31) // 32 * 4
+    mask = bytearray()
+    for row in reversed(rows):
+        bits = bytearray(mask_row)
+        for x, (_, _, _, a) in enumerate(row):
+            if a == 0:
+                bits[x // 8] |= 0x80 >> (x % 8)
+        mask += bits
+    info = struct.pack("<IiiHHIIiiII", 40, size, 2 * size, 1, 32, 0, len(pixels) + len(mask), 0, 0, 0, 0)
+    return info + pixels + mask
+
+
+def write_icon(path, sizes):
+    images = [icon_entry(icon_image(size)) for size in sizes]
+    data = struct.pack("<HHH", 0, 1, len(images))
+    offset = len(data) + 16 * len(images)
+    for size, image in zip(sizes, images):
+        data += struct.pack("<BBBBHHII", size % 256, size % 256, 0, 0, 1, 32, len(image), offset)
+        offset += len(image)
+    with open(path, "wb") as f:
+        f.write(data + b"".join(images))
 
 
 DRAWINGS = {
@@ -136,6 +206,9 @@ DRAWINGS = {
 }
 
 if __name__ == "__main__":
-    if len(sys.argv) != 3 or sys.argv[1] not in DRAWINGS:
-        sys.exit("usage: make-bitmap.py toolbar|package OUT.bmp")
-    write_bmp(sys.argv[2], DRAWINGS[sys.argv[1]]())
+    if len(sys.argv) == 3 and sys.argv[1] == "icon":
+        write_icon(sys.argv[2], ICON_SIZES)
+    elif len(sys.argv) == 3 and sys.argv[1] in DRAWINGS:
+        write_bmp(sys.argv[2], DRAWINGS[sys.argv[1]]())
+    else:
+        sys.exit("usage: make-bitmap.py toolbar|package OUT.bmp | icon OUT.ico")
