@@ -1,8 +1,150 @@
 #!/usr/bin/env bash
-# Benchmarks the engine in an optimised build without sanitizers.
+# The benchmarks.
+#   bench.sh                 both
+#   bench.sh engine [ARGS]   the engine, in an optimised build without
+#                            sanitizers; ARGS go to the benchmark program
+#   bench.sh sfx [ROUNDS]    the self-extractor under Wine (default 3 rounds)
+# The self-extractor's: a 7z archive of 300 MB of files, half text, half
+# random bytes, packed with LZMA2, is unpacked under Wine by its
+# self-extractor run as a script runs it ("-s -d DIR", start to exit) and by
+# SevenZipDirect, the same archive session over the same module with nothing
+# around it, in turns. It prints the median seconds of each, their ratio, the
+# seconds of the self-extractor's copy of its archive into its work folder,
+# watched from outside, and the bytes of the stub and of the module.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
-cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DLINEFIX_SANITIZE=OFF -DLINEFIX_BENCH=ON >/dev/null
-cmake --build build-bench -j "$(nproc)" --target linefix_bench
-build-bench/bench/linefix_bench "$@"
+
+engine_bench() {
+  cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DLINEFIX_SANITIZE=OFF -DLINEFIX_BENCH=ON >/dev/null
+  cmake --build build-bench -j "$(nproc)" --target linefix_bench
+  build-bench/bench/linefix_bench "$@"
+}
+
+work=build-win32/bench-sfx
+
+# Fifty MB files: three of numbered text lines (70 bytes each), which LZMA2 packs well, and
+# three of random bytes, which it stores.
+make_archive() {
+  rm -rf "$work" && mkdir -p "$work/files"
+  local i
+  for i in 1 2 3; do
+    seq -f "line %09.0f: text that packs well, one numbered line after another" $((i * 10000000)) \
+      $((i * 10000000 + 714285)) >"$work/files/text-$i.txt"
+    head -c 50000000 /dev/urandom >"$work/files/random-$i.bin"
+  done
+  (cd "$work/files" && 7zz a -bso0 -bsp0 -m0=lzma2 ../bench.7z -- *)
+  build/tools/sfxbuild/sfxbuild --title "Benchmark" "$work/bench.7z" "$work/bench-setup.exe"
+}
+
+now() { echo "$EPOCHREALTIME"; }
+# Wine shows the Unix root as drive Z:.
+win() { local path; path=$(realpath -m "$1"); printf 'Z:%s' "${path//\//\\}"; }
+
+# The self-extractor's copy of its archive, from the copy's creation in the
+# work folder to its last byte: the interval's two ends, polled.
+watch_copy() {
+  local size=$1 started="" current
+  while :; do
+    current=$(stat -c %s "$WINEPREFIX"/drive_c/users/*/Temp/_BRSFX*/FILE.7Z 2>/dev/null || true)
+    if [ -n "$current" ] && [ -z "$started" ]; then started=$(now); fi
+    if [ -n "$started" ] && [ "$current" = "$size" ]; then
+      echo "$started $(now)"
+      return
+    fi
+    sleep 0.05
+  done
+}
+
+extracted_whole() {
+  diff -r "$work/files" "$work/out" >/dev/null || { echo "bench: $1 did not extract every file whole" >&2; exit 1; }
+  rm -rf "$work/out"
+}
+
+# ROUNDS turns of the two, in one Wine session; one line a run:
+# "sfx SECONDS COPY_SECONDS" or "direct SECONDS OPEN_SECONDS EXTRACT_SECONDS".
+timed_runs() {
+  set -euo pipefail
+  local rounds=$1 size start end watcher copy phases round
+  size=$(stat -c %s "$work/bench.7z")
+  # A work folder left by a killed run would fool the watcher.
+  rm -rf "$WINEPREFIX"/drive_c/users/*/Temp/_BRSFX*
+  # The Wine server stays up between the runs: one that ended with its last
+  # program would take Wine's own processes with it, and the next program
+  # would wait for them to start again, a window for its desktop process
+  # too. One uncounted run starts them.
+  wineserver -p
+  wine "$work/bench-setup.exe" -s -d "$(win "$work/out")" || { echo "bench: the self-extractor failed" >&2; exit 1; }
+  extracted_whole "the self-extractor"
+  for round in $(seq "$rounds"); do
+    rm -rf "$work/out"
+    watch_copy "$size" >"$work/copy.txt" &
+    watcher=$!
+    start=$(now)
+    wine "$work/bench-setup.exe" -s -d "$(win "$work/out")" || { echo "bench: the self-extractor failed" >&2; exit 1; }
+    end=$(now)
+    kill "$watcher" 2>/dev/null || true
+    wait "$watcher" 2>/dev/null || true
+    copy=$(awk '{ printf "%.2f", $2 - $1 }' "$work/copy.txt")
+    echo "sfx $(awk -v a="$start" -v b="$end" 'BEGIN { printf "%.2f", b - a }') ${copy:-?}"
+    extracted_whole "the self-extractor"
+
+    mkdir -p "$work/out"
+    start=$(now)
+    phases=$(wine build-win32/bench/SevenZipDirect.exe "$(win "$work/bench.7z")" "$(win "$work/out")" | tr -d '\r') ||
+      { echo "bench: SevenZipDirect failed" >&2; exit 1; }
+    end=$(now)
+    echo "direct $(awk -v a="$start" -v b="$end" 'BEGIN { printf "%.2f", b - a }')" \
+      "$(echo "$phases" | awk '/^open/ { o = $2 } /^extract/ { e = $2 } END { print o, e }')"
+    extracted_whole "SevenZipDirect"
+  done
+}
+
+# The median of the numbers on standard input, in printf's FORMAT.
+median() {
+  sort -g | awk -v format="${1:-%.2f}" '{ v[NR] = $1 }
+    END { printf format "\n", (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
+}
+
+print_table() {
+  local runs=$1 sfx direct
+  sfx=$(awk '$1 == "sfx" { print $2 }' "$runs" | median)
+  direct=$(awk '$1 == "direct" { print $2 }' "$runs" | median)
+  printf '%-44s %10s\n' "" "median"
+  printf '%-44s %10s s   (runs: %s)\n' "self-extractor -s -d, start to exit" "$sfx" \
+    "$(awk '$1 == "sfx" { printf "%s ", $2 }' "$runs")"
+  printf '%-44s %10s s   (runs: %s)\n' "SevenZipDirect, start to exit" "$direct" \
+    "$(awk '$1 == "direct" { printf "%s ", $2 }' "$runs")"
+  printf '%-44s %10s x   (goal at most 1.15)\n' "ratio, the median of each round's" \
+    "$(paste <(awk '$1 == "sfx" { print $2 }' "$runs") <(awk '$1 == "direct" { print $2 }' "$runs") |
+      awk '{ print $1 / $2 }' | median %.3f)"
+  printf '%-44s %10s s\n' "  the self-extractor's archive copy" "$(awk '$1 == "sfx" { print $3 }' "$runs" | median)"
+  printf '%-44s %10s s\n' "  SevenZipDirect: open" "$(awk '$1 == "direct" { print $3 }' "$runs" | median)"
+  printf '%-44s %10s s\n' "  SevenZipDirect: extract" "$(awk '$1 == "direct" { print $4 }' "$runs" | median)"
+  printf '%-44s %10s bytes\n' "files" "$(du -cb "$work"/files/* | tail -1 | cut -f1)"
+  printf '%-44s %10s bytes\n' "archive (LZMA2)" "$(stat -c %s "$work/bench.7z")"
+  printf '%-44s %10s bytes\n' "stub br7zsfx.exe" "$(stat -c %s build-win32/sfx/br7zsfx.exe)"
+  printf '%-44s %10s bytes\n' "module 7z.dll" "$(stat -c %s build-win32/sfx/7z.dll)"
+}
+
+sfx_bench() {
+  local rounds=${1:-3}
+  bash scripts/build.sh >/dev/null
+  cmake --build build-win32 --target SevenZipDirect >/dev/null
+  echo "Making the benchmark archive and its self-extractor in $work"
+  make_archive
+  echo "Timing $rounds rounds under Wine (each Windows program start takes a while where 32-bit code runs emulated)"
+  export work
+  export -f timed_runs watch_copy extracted_whole now win
+  # The self-extractor's window needs a display, even when it runs silently.
+  scripts/wine-run.sh --prefix "$PWD/build-win32/wineprefix" --display -- bash -c "timed_runs $rounds" |
+    tee "$work/runs.txt"
+  print_table "$work/runs.txt"
+}
+
+case "${1:-}" in
+  engine) shift; engine_bench "$@" ;;
+  sfx) shift; sfx_bench "$@" ;;
+  "") engine_bench; sfx_bench ;;
+  *) echo "usage: bench.sh [engine [ARGS...] | sfx [ROUNDS]]" >&2; exit 2 ;;
+esac
