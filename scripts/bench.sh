@@ -8,9 +8,11 @@
 # random bytes, packed with LZMA2, is unpacked under Wine by its
 # self-extractor run as a script runs it ("-s -d DIR", start to exit) and by
 # SevenZipDirect, the same archive session over the same module with nothing
-# around it, in turns. It prints the median seconds of each, their ratio, the
-# seconds of the self-extractor's copy of its archive into its work folder,
-# watched from outside, and the bytes of the stub and of the module.
+# around it, in turns. It prints the median seconds of each and their ratio,
+# the same for the processor seconds of the two programs (steadier than the
+# seconds on a busy machine), the seconds of the self-extractor's copy of its
+# archive into its work folder, watched from outside, and the bytes of the
+# stub and of the module.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
@@ -61,11 +63,21 @@ extracted_whole() {
   rm -rf "$work/out"
 }
 
+# Runs a command and leaves "WALL CPU" in $work/time.txt: its seconds, and
+# the processor seconds of the program, as the shell accounts them.
+timed() {
+  local TIMEFORMAT='%3R %3U %3S'
+  { time "$@" 2>&3; } 3>&2 2>"$work/time.txt.raw"
+  local status=$?
+  awk '{ printf "%.2f %.2f", $1, $2 + $3 }' "$work/time.txt.raw" >"$work/time.txt"
+  return $status
+}
+
 # ROUNDS turns of the two, in one Wine session; one line a run:
-# "sfx SECONDS COPY_SECONDS" or "direct SECONDS OPEN_SECONDS EXTRACT_SECONDS".
+# "sfx WALL CPU COPY" or "direct WALL CPU OPEN EXTRACT", in seconds.
 timed_runs() {
   set -euo pipefail
-  local rounds=$1 size start end watcher copy phases round
+  local rounds=$1 size watcher copy phases round
   size=$(stat -c %s "$work/bench.7z")
   # A work folder left by a killed run would fool the watcher.
   rm -rf "$WINEPREFIX"/drive_c/users/*/Temp/_BRSFX*
@@ -80,47 +92,47 @@ timed_runs() {
     rm -rf "$work/out"
     watch_copy "$size" >"$work/copy.txt" &
     watcher=$!
-    start=$(now)
-    wine "$work/bench-setup.exe" -s -d "$(win "$work/out")" || { echo "bench: the self-extractor failed" >&2; exit 1; }
-    end=$(now)
+    timed wine "$work/bench-setup.exe" -s -d "$(win "$work/out")" || { echo "bench: the self-extractor failed" >&2; exit 1; }
     kill "$watcher" 2>/dev/null || true
     wait "$watcher" 2>/dev/null || true
     copy=$(awk '{ printf "%.2f", $2 - $1 }' "$work/copy.txt")
-    echo "sfx $(awk -v a="$start" -v b="$end" 'BEGIN { printf "%.2f", b - a }') ${copy:-?}"
+    echo "sfx $(cat "$work/time.txt") ${copy:-?}"
     extracted_whole "the self-extractor"
 
     mkdir -p "$work/out"
-    start=$(now)
-    phases=$(wine build-win32/bench/SevenZipDirect.exe "$(win "$work/bench.7z")" "$(win "$work/out")" | tr -d '\r') ||
+    timed wine build-win32/bench/SevenZipDirect.exe "$(win "$work/bench.7z")" "$(win "$work/out")" >"$work/phases.txt" ||
       { echo "bench: SevenZipDirect failed" >&2; exit 1; }
-    end=$(now)
-    echo "direct $(awk -v a="$start" -v b="$end" 'BEGIN { printf "%.2f", b - a }')" \
-      "$(echo "$phases" | awk '/^open/ { o = $2 } /^extract/ { e = $2 } END { print o, e }')"
+    echo "direct $(cat "$work/time.txt") $(tr -d '\r' <"$work/phases.txt" | awk '/^open/ { o = $2 } /^extract/ { e = $2 } END { print o, e }')"
     extracted_whole "SevenZipDirect"
   done
 }
 
-# The median of the numbers on standard input, in printf's FORMAT.
+# The median of the numbers on standard input, in printf's FORMAT; "-"
+# when there are none (a copy the watcher missed is "?").
 median() {
-  sort -g | awk -v format="${1:-%.2f}" '{ v[NR] = $1 }
-    END { printf format "\n", (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
+  grep -E '^[0-9.]+$' | sort -g | awk -v format="${1:-%.2f}" '{ v[NR] = $1 }
+    END { if (NR == 0) print "-"; else printf format "\n", (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
 }
 
+# Field K of the runs of KIND, one a line.
+field() { awk -v kind="$2" -v k="$3" '$1 == kind { print $k }' "$1"; }
+
 print_table() {
-  local runs=$1 sfx direct
-  sfx=$(awk '$1 == "sfx" { print $2 }' "$runs" | median)
-  direct=$(awk '$1 == "direct" { print $2 }' "$runs" | median)
+  local runs=$1
   printf '%-44s %10s\n' "" "median"
-  printf '%-44s %10s s   (runs: %s)\n' "self-extractor -s -d, start to exit" "$sfx" \
-    "$(awk '$1 == "sfx" { printf "%s ", $2 }' "$runs")"
-  printf '%-44s %10s s   (runs: %s)\n' "SevenZipDirect, start to exit" "$direct" \
-    "$(awk '$1 == "direct" { printf "%s ", $2 }' "$runs")"
+  printf '%-44s %10s s   (runs: %s)\n' "self-extractor -s -d, start to exit" "$(field "$runs" sfx 2 | median)" \
+    "$(field "$runs" sfx 2 | tr '\n' ' ')"
+  printf '%-44s %10s s   (runs: %s)\n' "SevenZipDirect, start to exit" "$(field "$runs" direct 2 | median)" \
+    "$(field "$runs" direct 2 | tr '\n' ' ')"
   printf '%-44s %10s x   (goal at most 1.15)\n' "ratio, the median of each round's" \
-    "$(paste <(awk '$1 == "sfx" { print $2 }' "$runs") <(awk '$1 == "direct" { print $2 }' "$runs") |
-      awk '{ print $1 / $2 }' | median %.3f)"
-  printf '%-44s %10s s\n' "  the self-extractor's archive copy" "$(awk '$1 == "sfx" { print $3 }' "$runs" | median)"
-  printf '%-44s %10s s\n' "  SevenZipDirect: open" "$(awk '$1 == "direct" { print $3 }' "$runs" | median)"
-  printf '%-44s %10s s\n' "  SevenZipDirect: extract" "$(awk '$1 == "direct" { print $4 }' "$runs" | median)"
+    "$(paste <(field "$runs" sfx 2) <(field "$runs" direct 2) | awk '{ print $1 / $2 }' | median %.3f)"
+  printf '%-44s %10s s\n' "self-extractor, processor" "$(field "$runs" sfx 3 | median)"
+  printf '%-44s %10s s\n' "SevenZipDirect, processor" "$(field "$runs" direct 3 | median)"
+  printf '%-44s %10s x\n' "ratio of processor seconds" \
+    "$(paste <(field "$runs" sfx 3) <(field "$runs" direct 3) | awk '{ print $1 / $2 }' | median %.3f)"
+  printf '%-44s %10s s\n' "  the self-extractor's archive copy" "$(field "$runs" sfx 4 | median)"
+  printf '%-44s %10s s\n' "  SevenZipDirect: open" "$(field "$runs" direct 4 | median)"
+  printf '%-44s %10s s\n' "  SevenZipDirect: extract" "$(field "$runs" direct 5 | median)"
   printf '%-44s %10s bytes\n' "files" "$(du -cb "$work"/files/* | tail -1 | cut -f1)"
   printf '%-44s %10s bytes\n' "archive (LZMA2)" "$(stat -c %s "$work/bench.7z")"
   printf '%-44s %10s bytes\n' "stub br7zsfx.exe" "$(stat -c %s build-win32/sfx/br7zsfx.exe)"
@@ -135,7 +147,7 @@ sfx_bench() {
   make_archive
   echo "Timing $rounds rounds under Wine (each Windows program start takes a while where 32-bit code runs emulated)"
   export work
-  export -f timed_runs watch_copy extracted_whole now win
+  export -f timed_runs timed watch_copy extracted_whole now win
   # The self-extractor's window needs a display, even when it runs silently.
   scripts/wine-run.sh --prefix "$PWD/build-win32/wineprefix" --display -- bash -c "timed_runs $rounds" |
     tee "$work/runs.txt"
