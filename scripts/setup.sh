@@ -11,6 +11,7 @@ packages=(
   g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix mingw-w64-x86-64-dev binutils-mingw-w64-x86-64
   wine wine32:i386 wine64 xvfb xauth imagemagick qemu-user
   7zip dpkg-dev python3
+  osslsigncode openssl
 )
 
 SUDO=""
