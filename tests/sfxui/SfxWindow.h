@@ -67,6 +67,7 @@ public:
         return ready;
     }
     HWND Form() const { return form_; }
+    DWORD ProcessId() const { return process_.dwProcessId; }
     HWND Control(int id) const { return GetDlgItem(form_, id); }
     std::string Text(int id) const { return TextOf(Control(id)); }
     void SetEditText(const std::string& text) {

@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <set>
 
+#include "BrowseScenarios.h"
 #include "SfxWindow.h"
 
 namespace {
@@ -186,6 +187,7 @@ int main(int argc, char** argv) {
     DoneMessage(recordTo);
     FailedItems("damaged");
     AutoUnusableThenClose();
+    FolderBrowser();
     NoRunAfterCancel(recordTo);
     std::printf("%d failed\n", FailureCount());
     return FailureCount() == 0 ? 0 : 1;

@@ -202,8 +202,10 @@ void TForm1::HandleCommand(int id, int notification) {
         case kLabelLinkId:
             if (notification == STN_CLICKED) ShellOpen(kMakerPage, std::wstring(), std::wstring(), SW_SHOWNORMAL);
             return;
+        case kButtonBrowseId:
+            if (IsWindowEnabled(ButtonBrowse)) ButtonBrowseClick();
+            return;
         default:
-            // ButtonBrowse gets the folder browser with the browse dialog.
             return;
     }
 }

@@ -64,6 +64,7 @@ private:
     void ShowExtracting();
     void Button3Click();
     void Button4Click();
+    void ButtonBrowseClick();
     void ProgressEvent(uint8_t totalProgress, bool& cancel);
     void BeginEvent(const std::wstring& destinationFileName);
     bool AskOverwrite(const std::wstring& destinationFileName);
