@@ -7,6 +7,7 @@
 #include "Form1Layout.h"
 #include "MessageBoxes.h"
 #include "MessageTable.h"
+#include "PasswordEvent.h"
 #include "ProgramEnd.h"
 #include "SevenZip.h"
 
@@ -18,6 +19,8 @@ void TForm1::FirstShowing() {
     session->FileName = archiveCopyPath;
     session->DLLDir = workFolder;
     if (!session->OpenArchive()) {
+        // Encrypted item names and a refused password: the user cancelled.
+        if (passwordMemory.refused) EndProcess(kExitCancelled);
         ErrorBox(Message(38), kDefaultTitle);
         EndProcess(kExitFailure);
     }

@@ -8,6 +8,7 @@
 #include "Controls.h"
 #include "Form1Ids.h"
 #include "Form1Layout.h"
+#include "FormWindow.h"
 #include "MainWindowState.h"
 #include "MessageBoxes.h"
 #include "MessageTable.h"
@@ -18,8 +19,6 @@
 
 namespace {
 
-constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
-constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME | WS_EX_WINDOWEDGE;
 constexpr UINT kFirstShowingMessage = WM_APP + 1;
 constexpr wchar_t kMakerPage[] = L"http://www.brindlepacker.example";
 constexpr wchar_t kBitmapName[] = L"FORM1_IMAGESHOW1_BRUSH_BMP";
@@ -34,37 +33,15 @@ HFONT CreateWindowFont() {
                        OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, kFontFace);
 }
 
-bool RegisterWindowClass(WNDPROC procedure) {
-    WNDCLASSEXW windowClass{};
-    windowClass.cbSize = sizeof windowClass;
-    windowClass.lpfnWndProc = procedure;
-    windowClass.hInstance = GetModuleHandleW(nullptr);
-    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    windowClass.lpszClassName = kForm1ClassName;
-    return RegisterClassExW(&windowClass) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
-}
-
-// The window's outer size for a client area of width x height, centred on
-// the screen.
-RECT CentredWindow(int width, int height) {
-    RECT frame{0, 0, width, height};
-    AdjustWindowRectEx(&frame, kStyle, FALSE, kExStyle);
-    const int outerWidth = frame.right - frame.left, outerHeight = frame.bottom - frame.top;
-    const int x = (GetSystemMetrics(SM_CXSCREEN) - outerWidth) / 2;
-    const int y = (GetSystemMetrics(SM_CYSCREEN) - outerHeight) / 2;
-    return RECT{x, y, x + outerWidth, y + outerHeight};
-}
-
 }  // namespace
 
 bool TForm1::Create() {
     const INITCOMMONCONTROLSEX classes{sizeof classes, ICC_PROGRESS_CLASS | ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&classes);
     font = CreateWindowFont();
-    if (!RegisterWindowClass(WindowProc)) return false;
-    const RECT at = CentredWindow(kClientWidth, kClientHeightCreated);
-    CreateWindowExW(kExStyle, kForm1ClassName, L"", kStyle, at.left, at.top, at.right - at.left, at.bottom - at.top,
+    if (!RegisterFormClass(kForm1ClassName, WindowProc)) return false;
+    const RECT at = CentredFormRect(kClientWidth, kClientHeightCreated);
+    CreateWindowExW(kFormExStyle, kForm1ClassName, L"", kFormStyle, at.left, at.top, at.right - at.left, at.bottom - at.top,
                     nullptr, nullptr, GetModuleHandleW(nullptr), this);
     if (!Handle || !CreateControls(*this)) return false;
     session = new TSevenZip(nullptr);

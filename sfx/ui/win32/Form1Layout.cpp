@@ -5,6 +5,7 @@
 
 #include "Form1.h"
 #include "Form1Ids.h"
+#include "FormWindow.h"
 
 namespace {
 
@@ -17,29 +18,11 @@ constexpr int kRadioHeight = 17;
 // The radio buttons stand inside GroupBox1 at these offsets.
 constexpr int kGroupLeft = 8, kGroupTop = 157;
 
-struct ControlEntry {
-    HWND* handle;
-    int id;
-    const wchar_t* className;
-    DWORD style;
-    DWORD exStyle;
-    int x, y, width, height;
-};
-
-constexpr DWORD kChild = WS_CHILD | WS_VISIBLE;
-
-HWND MakeControl(HWND parent, const ControlEntry& c, HFONT font) {
-    HWND control = CreateWindowExW(c.exStyle, c.className, L"", kChild | c.style, c.x, c.y, c.width, c.height, parent,
-                                   reinterpret_cast<HMENU>(INT_PTR(c.id)), GetModuleHandleW(nullptr), nullptr);
-    if (control) SendMessageW(control, WM_SETFONT, WPARAM(font), FALSE);
-    return control;
-}
-
 }  // namespace
 
 bool CreateControls(TForm1& f) {
     HWND link = nullptr;
-    const ControlEntry entries[] = {
+    const bool made = MakeControls(f.Handle, {
         {&f.ImageShow1, kImageShow1Id, L"STATIC", SS_BITMAP, 0, 8, 8, 50, 50},
         {&f.LabelExtractTo, kLabelExtractToId, L"STATIC", SS_LEFT, 0, 64, 8, 225, kLabelHeight},
         {&f.EditBox1, kEditBox1Id, L"EDIT", ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE, 64, 32, 193, kEditHeight},
@@ -62,11 +45,8 @@ bool CreateControls(TForm1& f) {
          kRadioHeight},
         {&f.ProgressBar1, kProgressBar1Id, PROGRESS_CLASSW, WS_GROUP, 0, 8, 200, 377, 20},
         {&link, kLabelLinkId, L"STATIC", SS_CENTER | SS_NOTIFY | SS_NOPREFIX, 0, 0, 205, 393, 17},
-    };
-    for (const ControlEntry& entry : entries) {
-        *entry.handle = MakeControl(f.Handle, entry, f.font);
-        if (!*entry.handle) return false;
-    }
+    }, f.font);
+    if (!made) return false;
     SendMessageW(f.ProgressBar1, PBM_SETRANGE32, 0, 100);
     return f.LabelLink.Attach(link, f.font);
 }

@@ -1,6 +1,6 @@
 // Form1's answers to the session's events during an extraction: progress
 // with message dispatch, and the start of each file with the overwrite
-// decision.
+// decision; the password requests go to PasswordEvent.
 #include <memory>
 
 #include "Controls.h"
@@ -9,6 +9,7 @@
 #include "MessagePump.h"
 #include "MessageTable.h"
 #include "OverwriteRules.h"
+#include "PasswordEvent.h"
 #include "SevenZip.h"
 #include "SfxSettings.h"
 #include "SystemPath.h"
@@ -36,6 +37,7 @@ void TForm1::AttachSessionEvents() {
     };
     session->OnBegin = [this](TSevenZip*, uint8_t, const std::wstring&, const std::wstring& destinationFileName,
                               bool&) { BeginEvent(destinationFileName); };
+    session->OnPassword = PasswordEvent;
 }
 
 void TForm1::ProgressEvent(uint8_t totalProgress, bool& cancel) {

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "Form1.h"
+#include "Form2.h"
 #include "MainWindowState.h"
 #include "MessageBoxes.h"
 #include "MessageTable.h"
@@ -14,6 +15,12 @@ int RunMainWindow() {
     // still reach it while the process winds down.
     Form1 = new TForm1;
     if (!Form1->Create()) {
+        ErrorBox(Message(44), kDefaultTitle);
+        return kExitFailure;
+    }
+    // Owned by Form1, hidden until a password is needed.
+    Form2 = new TForm2;
+    if (!Form2->Create(Form1->Handle, Form1->font)) {
         ErrorBox(Message(44), kDefaultTitle);
         return kExitFailure;
     }

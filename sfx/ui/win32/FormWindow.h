@@ -1,0 +1,34 @@
+// What the self-extractor's two windows share: their window class, the
+// frame of a fixed-size window with a dialog border, its place in the
+// middle of the screen, and controls made from a table.
+#pragma once
+
+#include <windows.h>
+
+#include <initializer_list>
+
+// No minimise or maximise box, not resizable, no window icon.
+constexpr DWORD kFormStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
+constexpr DWORD kFormExStyle = WS_EX_DLGMODALFRAME | WS_EX_WINDOWEDGE;
+
+// The class of a form's window; a class registered before is good too.
+bool RegisterFormClass(const wchar_t* className, WNDPROC procedure);
+
+// The outer rectangle of a form whose client area is width x height,
+// centred on the screen.
+RECT CentredFormRect(int width, int height);
+
+// One control: where its handle goes, its identifier, class, styles (beyond
+// a visible child), position and size in client pixels.
+struct ControlEntry {
+    HWND* handle;
+    int id;
+    const wchar_t* className;
+    DWORD style;
+    DWORD exStyle;
+    int x, y, width, height;
+};
+
+// Makes each control as a child of parent with the font; false when one
+// cannot be made.
+bool MakeControls(HWND parent, std::initializer_list<ControlEntry> entries, HFONT font);
