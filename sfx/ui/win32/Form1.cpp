@@ -41,8 +41,8 @@ bool TForm1::Create() {
     font = CreateWindowFont();
     if (!RegisterFormClass(kForm1ClassName, WindowProc)) return false;
     const RECT at = CentredFormRect(kClientWidth, kClientHeightCreated);
-    CreateWindowExW(kFormExStyle, kForm1ClassName, L"", kFormStyle, at.left, at.top, at.right - at.left, at.bottom - at.top,
-                    nullptr, nullptr, GetModuleHandleW(nullptr), this);
+    CreateWindowExW(kFormExStyle, kForm1ClassName, L"", kFormStyle, at.left, at.top, at.right - at.left,
+                    at.bottom - at.top, nullptr, nullptr, GetModuleHandleW(nullptr), this);
     if (!Handle || !CreateControls(*this)) return false;
     session = new TSevenZip(nullptr);
     AttachSessionEvents();
