@@ -38,6 +38,7 @@ TEST(Stub, ManifestAsksForWhatTheProgramNeeds) {
     } wanted[] = {
         {"no elevation prompt", R"(level="asInvoker")"},
         {"common controls 6", R"(name="Microsoft.Windows.Common-Controls" version="6.0.0.0")"},
+        {"DPI aware", ">true</dpiAware>"},
         {"long paths", ">true</longPathAware>"},
         {"Vista", "{e2011457-1546-43c5-a5fe-008deee3d3f0}"},
         {"7", "{35138b9a-5d96-4fbd-8e2d-a2440225f93a}"},

@@ -6,6 +6,7 @@
 #include <commctrl.h>
 
 #include "Controls.h"
+#include "Dpi.h"
 #include "Form1Ids.h"
 #include "Form1Layout.h"
 #include "FormWindow.h"
@@ -23,13 +24,11 @@ constexpr UINT kFirstShowingMessage = WM_APP + 1;
 constexpr wchar_t kMakerPage[] = L"http://www.brindlepacker.example";
 constexpr wchar_t kBitmapName[] = L"FORM1_IMAGESHOW1_BRUSH_BMP";
 constexpr int kFontPoints = 8;
+constexpr int kPictureSize = 50;  // the bitmap's side, as ImageShow1 is laid out
 constexpr wchar_t kFontFace[] = L"MS Shell Dlg 2";
 
 HFONT CreateWindowFont() {
-    HDC screen = GetDC(nullptr);
-    const int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSY) : 96;
-    if (screen) ReleaseDC(nullptr, screen);
-    return CreateFontW(-MulDiv(kFontPoints, dpi, 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+    return CreateFontW(-MulDiv(kFontPoints, ScreenDpi(), 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
                        OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, kFontFace);
 }
 
@@ -53,7 +52,9 @@ bool TForm1::Create() {
 // Set-up steps 3 to 10: the loading state.
 void TForm1::SetUp() {
     boxCaption = ReadSetting(sfxSettings.title);
-    HANDLE picture = LoadImageW(GetModuleHandleW(nullptr), kBitmapName, IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR);
+    HANDLE picture =
+        LoadImageW(GetModuleHandleW(nullptr), kBitmapName, IMAGE_BITMAP, Scaled(kPictureSize), Scaled(kPictureSize),
+                   LR_DEFAULTCOLOR);
     if (picture) SendMessageW(ImageShow1, STM_SETIMAGE, IMAGE_BITMAP, LPARAM(picture));
 
     SetVisible(ProgressBar1, false);
@@ -198,7 +199,7 @@ void TForm1::Button4Click() { PlainBox(Message(64), boxCaption); }
 void TForm1::SetClientHeight(int height) {
     RECT window, client;
     if (!Handle || !GetWindowRect(Handle, &window) || !GetClientRect(Handle, &client)) return;
-    const int outerHeight = window.bottom - window.top - (client.bottom - client.top) + height;
+    const int outerHeight = window.bottom - window.top - (client.bottom - client.top) + Scaled(height);
     SetWindowPos(Handle, nullptr, 0, 0, window.right - window.left, outerHeight,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }

@@ -1,5 +1,7 @@
 #include "FormWindow.h"
 
+#include "Dpi.h"
+
 bool RegisterFormClass(const wchar_t* className, WNDPROC procedure) {
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof windowClass;
@@ -12,7 +14,7 @@ bool RegisterFormClass(const wchar_t* className, WNDPROC procedure) {
 }
 
 RECT CentredFormRect(int width, int height) {
-    RECT frame{0, 0, width, height};
+    RECT frame{0, 0, Scaled(width), Scaled(height)};
     AdjustWindowRectEx(&frame, kFormStyle, FALSE, kFormExStyle);
     const int outerWidth = frame.right - frame.left, outerHeight = frame.bottom - frame.top;
     const int x = (GetSystemMetrics(SM_CXSCREEN) - outerWidth) / 2;
@@ -22,9 +24,9 @@ RECT CentredFormRect(int width, int height) {
 
 bool MakeControls(HWND parent, std::initializer_list<ControlEntry> entries, HFONT font) {
     for (const ControlEntry& c : entries) {
-        *c.handle = CreateWindowExW(c.exStyle, c.className, L"", WS_CHILD | WS_VISIBLE | c.style, c.x, c.y, c.width,
-                                    c.height, parent, reinterpret_cast<HMENU>(INT_PTR(c.id)),
-                                    GetModuleHandleW(nullptr), nullptr);
+        *c.handle = CreateWindowExW(c.exStyle, c.className, L"", WS_CHILD | WS_VISIBLE | c.style, Scaled(c.x),
+                                    Scaled(c.y), Scaled(c.width), Scaled(c.height), parent,
+                                    reinterpret_cast<HMENU>(INT_PTR(c.id)), GetModuleHandleW(nullptr), nullptr);
         if (!*c.handle) return false;
         SendMessageW(*c.handle, WM_SETFONT, WPARAM(font), FALSE);
     }
