@@ -9,6 +9,7 @@
 # ARCHIVES: the folder of make_test_archives.sh; LANGUAGE: the English text.
 # Runs inside wine-run.sh --display, so `wine` reaches the test's prefix.
 set -euo pipefail
+source "$(dirname "$0")/../support/wine_steps.sh"
 sfxbuild=$1 driver=$2 recorder=$3 planted=$4 archives=$5 language=$6 work=$7
 here=$(cd "$(dirname "$0")" && pwd)
 craft=$here/../support/craft7z.py
@@ -16,22 +17,6 @@ rm -rf "$work" && mkdir -p "$work" && cd "$work"
 work=$PWD
 export LC_ALL=C.UTF-8 TZ=UTC
 
-passed=0 failures=0
-check() {  # check WHAT COMMAND...: the command's success is the check's
-  local what=$1
-  shift
-  if "$@"; then
-    echo "ok: $what"
-    passed=$((passed + 1))
-  else
-    echo "FAILED: $what"
-    failures=$((failures + 1))
-  fi
-}
-# Wine shows the Unix root as drive Z:.
-win() { printf 'Z:%s' "${1//\//\\}"; }
-# Message K of the language text, escaped as the driver prints it.
-message() { sed -n "s/^$1=//p" "$language"; }
 
 mkdir -p temp markers out downloads
 
@@ -135,5 +120,4 @@ check "a crafted archive: message 42 before exit code 1" box_shown hostile 42
 check "an archive that cannot be listed: message 38 before exit code 1" box_shown unlisted 38
 check "the temp folder is empty afterwards" test -z "$(ls -A temp)"
 
-echo "$((passed)) passed, $failures failed"
-[ "$failures" -eq 0 ]
+report

@@ -13,26 +13,12 @@
 # STUB and MODULE: br7zsfx.exe and 7z.dll, whose lengths place the payload.
 # Runs inside wine-run.sh --display, so `wine` reaches the test's prefix.
 set -euo pipefail
+source "$(dirname "$0")/../support/wine_steps.sh"
 sfxbuild=$1 driver=$2 archives=$3 language=$4 stub=$5 module=$6 work=$7
 rm -rf "$work" && mkdir -p "$work" && cd "$work"
 work=$PWD
 export LC_ALL=C.UTF-8 TZ=UTC
 
-passed=0 failures=0
-check() {  # check WHAT COMMAND...: the command's success is the check's
-  local what=$1
-  shift
-  if "$@"; then
-    echo "ok: $what"
-    passed=$((passed + 1))
-  else
-    echo "FAILED: $what"
-    failures=$((failures + 1))
-  fi
-}
-# Wine shows the Unix root as drive Z:.
-win() { printf 'Z:%s' "${1//\//\\}"; }
-message() { sed -n "s/^$1=//p" "$language"; }
 size() { stat -c %s "$1"; }
 
 mkdir -p temp out
@@ -93,5 +79,4 @@ done
 check "nothing is extracted from a damaged file" test -z "$(ls out | grep -vx signed)"
 check "the temp folder is empty afterwards" test -z "$(ls -A temp)"
 
-echo "$((passed)) passed, $failures failed"
-[ "$failures" -eq 0 ]
+report

@@ -6,28 +6,14 @@
 # LANGUAGE: the English text. Runs inside wine-run.sh, whose prefix it
 # leaves alone: the driver runs in a prefix of its own, see below.
 set -euo pipefail
-support=$(cd "$(dirname "$0")/../support" && pwd)
-win() { printf 'Z:%s' "${1//\//\\}"; }
+source "$(dirname "$0")/../support/wine_steps.sh"
 
 if [ "${1:-}" = --drive ]; then
   # Inside the decrypting prefix, with its own display.
   driver=$2 work=$3 language=$4 password=$5
-  shots=()
-  if [ -n "${SCREENSHOTS:-}" ]; then
-    mkdir -p "$SCREENSHOTS"
-    shots=("$(win "$SCREENSHOTS")")
-    "$support/take_screenshots.sh" "$SCREENSHOTS" &
-    watcher=$!
-    trap 'kill $watcher 2>/dev/null || true' EXIT
-  fi
-  # A short name for the folder, as the window test has it: texts read from
-  # another process came back cut short past some 70 characters.
-  short=$(mktemp -u /tmp/sfxpassword.XXXXXX)
-  ln -s "$work" "$short"
-  status=0
-  wine "$driver" "$(win "$short")" "$(win "$language")" "$password" "${shots[@]}" || status=$?
-  rm -f "$short"
-  exit $status
+  start_screenshots
+  wine "$driver" "$(win "$work")" "$(win "$language")" "$password" "${shots[@]}"
+  exit
 fi
 
 sfxbuild=$1 driver=$2 language=$3 wine_run=$4 work=$5

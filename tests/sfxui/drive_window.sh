@@ -6,11 +6,10 @@
 # ARCHIVES: the folder of make_test_archives.sh; LANGUAGE: the English text.
 # Runs inside wine-run.sh --display, so `wine` reaches the test's prefix.
 set -euo pipefail
-support=$(cd "$(dirname "$0")/../support" && pwd)
+source "$(dirname "$0")/../support/wine_steps.sh"
 sfxbuild=$1 driver=$2 recorder=$3 archives=$4 language=$5 work=$6
 rm -rf "$work" && mkdir -p "$work" && cd "$work"
 work=$PWD
-win() { printf 'Z:%s' "${1//\//\\}"; }
 
 mkdir -p files/docs
 printf 'new a\n' >files/a.txt
@@ -31,12 +30,5 @@ mkdir -p big && head -c 16000000 /dev/urandom >big/noise.bin && cp "$recorder" b
 "$sfxbuild" --auto --done-message --run recorder.exe files-run.7z done-run.exe
 "$sfxbuild" "$archives/damaged-crc.7z" damaged.exe
 
-shots=()
-if [ -n "${SCREENSHOTS:-}" ]; then
-  mkdir -p "$SCREENSHOTS"
-  shots=("$(win "$SCREENSHOTS")")
-  "$support/take_screenshots.sh" "$SCREENSHOTS" &
-  watcher=$!
-  trap 'kill $watcher 2>/dev/null || true' EXIT
-fi
+start_screenshots
 RECORD_TO=$(win "$work/recorded.txt") wine "$driver" "$(win "$work")" "$(win "$language")" "${shots[@]}"

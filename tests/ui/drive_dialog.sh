@@ -8,7 +8,7 @@
 # Runs inside wine-run.sh --display, so `wine` reaches the test's prefix and
 # the display.
 set -euo pipefail
-support=$(cd "$(dirname "$0")/../support" && pwd)
+source "$(dirname "$0")/../support/wine_steps.sh"
 driver=$1 plugin=$2 work=$3 filterhost=${4:-}
 rm -rf "$work" && mkdir -p "$work" && cd "$work"
 cp "$plugin" Linefix.8bf
@@ -24,14 +24,7 @@ wire=(60 120 840 330)
 convert clean.png -stroke '#1c1c1c' -strokewidth 3 -draw "line ${wire[0]},${wire[1]} ${wire[2]},${wire[3]}" \
   -depth 8 wired.png
 
-shots=()
-if [ -n "${SCREENSHOTS:-}" ]; then
-  mkdir -p "$SCREENSHOTS"
-  shots=("$(winepath -w "$SCREENSHOTS")")
-  "$support/take_screenshots.sh" "$SCREENSHOTS" &
-  watcher=$!
-  trap 'kill $watcher 2>/dev/null || true' EXIT
-fi
+start_screenshots
 # A Wine desktop of that size draws the windows' frames, for pictures.
 desktop=()
 [ -n "${WINE_DESKTOP:-}" ] && desktop=(explorer "/desktop=Linefix,$WINE_DESKTOP")

@@ -38,7 +38,7 @@ bool TForm1::Create() {
     const INITCOMMONCONTROLSEX classes{sizeof classes, ICC_PROGRESS_CLASS | ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&classes);
     font = CreateWindowFont();
-    if (!RegisterFormClass(kForm1ClassName, WindowProc)) return false;
+    if (!RegisterFormClass(kForm1ClassName, FormWindowProc<TForm1>)) return false;
     const RECT at = CentredFormRect(kClientWidth, kClientHeightCreated);
     CreateWindowExW(kFormExStyle, kForm1ClassName, L"", kFormStyle, at.left, at.top, at.right - at.left,
                     at.bottom - at.top, nullptr, nullptr, GetModuleHandleW(nullptr), this);
@@ -97,16 +97,6 @@ void TForm1::Show() {
 }
 
 bool TForm1::TranslateDialogKeys(MSG& msg) { return Handle && IsDialogMessageW(Handle, &msg); }
-
-LRESULT CALLBACK TForm1::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* form = static_cast<TForm1*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-        form->Handle = window;
-        SetWindowLongPtrW(window, GWLP_USERDATA, LONG_PTR(form));
-    }
-    auto* form = reinterpret_cast<TForm1*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    return form ? form->HandleMessage(message, wParam, lParam) : DefWindowProcW(window, message, wParam, lParam);
-}
 
 LRESULT TForm1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     const HWND window = Handle;

@@ -12,6 +12,7 @@
 #include <set>
 #include <string>
 
+#include "FormWindow.h"
 #include "LinkLabel.h"
 #include "StartupState.h"
 
@@ -51,7 +52,7 @@ public:
     HFONT font = nullptr;
 
 private:
-    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    friend LRESULT CALLBACK FormWindowProc<TForm1>(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void HandleCommand(int id, int notification);
     void SetUp();

@@ -19,7 +19,7 @@ constexpr UINT_PTR kEditSubclassId = 1;
 }  // namespace
 
 bool TForm2::Create(HWND owner, HFONT font) {
-    if (!RegisterFormClass(kForm2ClassName, WindowProc)) return false;
+    if (!RegisterFormClass(kForm2ClassName, FormWindowProc<TForm2>)) return false;
     const RECT at = CentredFormRect(kClientWidth, kClientHeight);
     CreateWindowExW(kFormExStyle, kForm2ClassName, L"", kFormStyle, at.left, at.top, at.right - at.left,
                     at.bottom - at.top, owner, nullptr, GetModuleHandleW(nullptr), this);
@@ -90,16 +90,6 @@ void TForm2::Refuse() {
     if (!open) return;
     accepted.clear();
     open = false;
-}
-
-LRESULT CALLBACK TForm2::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* form = static_cast<TForm2*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-        form->Handle = window;
-        SetWindowLongPtrW(window, GWLP_USERDATA, LONG_PTR(form));
-    }
-    auto* form = reinterpret_cast<TForm2*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    return form ? form->HandleMessage(message, wParam, lParam) : DefWindowProcW(window, message, wParam, lParam);
 }
 
 LRESULT TForm2::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

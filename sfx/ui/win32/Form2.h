@@ -8,6 +8,8 @@
 
 #include <string>
 
+#include "FormWindow.h"
+
 class TForm2 {
 public:
     // The hidden window and its controls, set up once; false when the
@@ -25,7 +27,7 @@ public:
     HWND Button2 = nullptr;
 
 private:
-    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    friend LRESULT CALLBACK FormWindowProc<TForm2>(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     static LRESULT CALLBACK EditBoxProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
                                         DWORD_PTR self);
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);

@@ -11,6 +11,20 @@
 constexpr DWORD kFormStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
 constexpr DWORD kFormExStyle = WS_EX_DLGMODALFRAME | WS_EX_WINDOWEDGE;
 
+// The window procedure of a form: the form object comes with the window's
+// creation parameters and stays in the window's user data; its
+// HandleMessage answers every message from then on.
+template <class Form>
+LRESULT CALLBACK FormWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* form = static_cast<Form*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+        form->Handle = window;
+        SetWindowLongPtrW(window, GWLP_USERDATA, LONG_PTR(form));
+    }
+    auto* form = reinterpret_cast<Form*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    return form ? form->HandleMessage(message, wParam, lParam) : DefWindowProcW(window, message, wParam, lParam);
+}
+
 // The class of a form's window; a class registered before is good too.
 bool RegisterFormClass(const wchar_t* className, WNDPROC procedure);
 

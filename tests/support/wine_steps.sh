@@ -1,0 +1,40 @@
+# What the scripts of the Wine tests share; sourced, after `set -euo
+# pipefail`.
+
+# Wine shows the Unix root as drive Z:.
+win() { printf 'Z:%s' "${1//\//\\}"; }
+
+# Message K of the language text that $language names, escapes as written.
+message() { sed -n "s/^$1=//p" "$language"; }
+
+passed=0 failures=0
+check() {  # check WHAT COMMAND...: the command's success is the check's
+  local what=$1
+  shift
+  if "$@"; then
+    echo "ok: $what"
+    passed=$((passed + 1))
+  else
+    echo "FAILED: $what"
+    failures=$((failures + 1))
+  fi
+}
+
+# The tally of the checks; fails when one failed.
+report() {
+  echo "$passed passed, $failures failed"
+  [ "$failures" -eq 0 ]
+}
+
+# With SCREENSHOTS set to a folder, answers the pictures a window driver asks
+# for into it until the script ends, and sets `shots` to the driver's last
+# argument, the folder's Windows path; otherwise `shots` stays empty.
+shots=()
+start_screenshots() {
+  [ -n "${SCREENSHOTS:-}" ] || return 0
+  mkdir -p "$SCREENSHOTS"
+  shots=("$(win "$SCREENSHOTS")")
+  "$(dirname "${BASH_SOURCE[0]}")/take_screenshots.sh" "$SCREENSHOTS" &
+  screenshot_taker=$!
+  trap 'kill $screenshot_taker 2>/dev/null || true' EXIT
+}
