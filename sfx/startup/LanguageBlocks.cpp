@@ -3,6 +3,7 @@
 #include <cstring>
 #include <string>
 
+#include "LittleEndian.h"
 #include "PayloadError.h"
 
 void SplitLanguageBlock(const uint8_t* data, size_t n, MessageRow& row) {
@@ -34,8 +35,7 @@ bool ReadLanguageBlock(ByteSource& exe, std::array<uint8_t, kCopyBufferSize>& bu
     uint8_t lengthField[4];
     if (exe.Read(lengthField, sizeof lengthField) != sizeof lengthField)
         throw PayloadError("a language block ends inside its head");
-    const uint32_t total = uint32_t(lengthField[0]) | uint32_t(lengthField[1]) << 8 | uint32_t(lengthField[2]) << 16 |
-                           uint32_t(lengthField[3]) << 24;
+    const uint32_t total = uint32_t(LittleEndian(lengthField, 4));
     if (total < kLanguageBlockHeadSize) throw PayloadError("a language block's length is under its head");
     const size_t n = total - kLanguageBlockHeadSize;
     if (n > kMaxLanguageBlockData) throw PayloadError("a language block is larger than the copy buffer");

@@ -1,5 +1,6 @@
 #include "PeHeaders.h"
 
+#include "LittleEndian.h"
 #include "PayloadError.h"
 
 namespace {
@@ -12,24 +13,18 @@ constexpr uint16_t kMaxSections = 96;
 // Up to SizeOfHeaders, which both PE32 and PE32+ keep at offset 60.
 constexpr uint16_t kMinOptionalHeaderSize = 64;
 
-uint32_t Little(const uint8_t* p, int bytes) {
-    uint32_t v = 0;
-    for (int i = bytes - 1; i >= 0; --i) v = (v << 8) | p[i];
-    return v;
-}
-
 }  // namespace
 
 uint16_t ReadU16(ByteSource& file, uint64_t position) {
     uint8_t b[2];
     ReadExactly(file, position, b, sizeof b);
-    return uint16_t(Little(b, 2));
+    return uint16_t(LittleEndian(b, 2));
 }
 
 uint32_t ReadU32(ByteSource& file, uint64_t position) {
     uint8_t b[4];
     ReadExactly(file, position, b, sizeof b);
-    return Little(b, 4);
+    return uint32_t(LittleEndian(b, 4));
 }
 
 PeHeaders ReadPeHeaders(ByteSource& file, uint64_t start) {
@@ -41,15 +36,15 @@ PeHeaders ReadPeHeaders(ByteSource& file, uint64_t start) {
     uint8_t dos[kDosHeaderSize];
     ReadExactly(file, start, dos, sizeof dos);
     if (dos[0] != 'M' || dos[1] != 'Z') throw PayloadError("no MZ header");
-    const uint64_t peHeader = Little(dos + kNewHeaderOffsetField, 4);
+    const uint64_t peHeader = LittleEndian(dos + kNewHeaderOffsetField, 4);
     if (peHeader > h.available || h.available - peHeader < 4 + kFileHeaderSize)
         throw PayloadError("the PE header lies outside the file");
 
     uint8_t head[4 + kFileHeaderSize];
     ReadExactly(file, start + peHeader, head, sizeof head);
     if (head[0] != 'P' || head[1] != 'E' || head[2] != 0 || head[3] != 0) throw PayloadError("no PE signature");
-    h.sectionCount = uint16_t(Little(head + 6, 2));
-    h.optionalHeaderSize = uint16_t(Little(head + 20, 2));
+    h.sectionCount = uint16_t(LittleEndian(head + 6, 2));
+    h.optionalHeaderSize = uint16_t(LittleEndian(head + 20, 2));
     if (h.sectionCount > kMaxSections) throw PayloadError("too many sections");
     if (h.optionalHeaderSize < kMinOptionalHeaderSize) throw PayloadError("the optional header is too short");
 
