@@ -3,6 +3,8 @@
 // version block that names it, and an icon in the sizes Explorer shows.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <iterator>
 #include <set>
 #include <string>
 
@@ -25,6 +27,18 @@ const PeImage& Stub() {
 uint16_t U16At(const ByteVector& b, size_t at) { return uint16_t(b.at(at) | b.at(at + 1) << 8); }
 
 uint32_t U32At(const ByteVector& b, size_t at) { return U16At(b, at) | uint32_t(U16At(b, at + 2)) << 16; }
+
+uint32_t BigEndianU32At(const ByteVector& b, size_t at) {
+    return uint32_t(b.at(at)) << 24 | uint32_t(b.at(at + 1)) << 16 | uint32_t(b.at(at + 2)) << 8 | b.at(at + 3);
+}
+
+// An icon image is a PNG, whose header chunk comes first, or a bitmap
+// header; both begin with the width.
+int IconImageWidth(const ByteVector& image) {
+    static const uint8_t kPngSignature[] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
+    const bool png = image.size() >= 24 && std::equal(std::begin(kPngSignature), std::end(kPngSignature), image.begin());
+    return png ? int(BigEndianU32At(image, 16)) : int32_t(U32At(image, 4));
+}
 
 }  // namespace
 
@@ -97,7 +111,7 @@ TEST(Stub, IconGroupOneHoldsTheSizesExplorerShows) {
         const std::optional<ByteVector> image = Stub().resource(kIconType, U16At(*group, entry + 12), kUsEnglish);
         ASSERT_TRUE(image.has_value()) << "the image of entry " << i << " is missing";
         EXPECT_EQ(image->size(), U32At(*group, entry + 8));
-        EXPECT_EQ(int32_t(U32At(*image, 4)), width) << "the image is not the size its entry lists";
+        EXPECT_EQ(IconImageWidth(*image), width) << "the image is not the size its entry lists";
         sizes.insert(width);
     }
     for (int size : {16, 32, 48}) EXPECT_TRUE(sizes.count(size)) << size << " pixels missing";
