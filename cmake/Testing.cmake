@@ -3,8 +3,9 @@
 # Natively, tests are GoogleTest programs run by ctest. In the Windows builds,
 # Windows programs run under Wine with a private prefix inside the build folder
 # (a 64-bit one in the 64-bit build); wine_test() wraps a command line in
-# scripts/wine-run.sh, which creates the prefix once and starts a virtual X
-# server when a test asks for one.
+# scripts/wine-run.sh, which creates the prefix once, gives each lane of the
+# ctest resource "wine" a copy of its own and starts a virtual X server when a
+# test asks for one.
 
 if(NOT WIN32)
   find_package(GTest REQUIRED)
@@ -34,5 +35,7 @@ function(wine_test name)
   endif()
   add_test(NAME ${name}
     COMMAND ${LINEFIX_WINE_RUN} --prefix ${LINEFIX_WINEPREFIX} ${options} -- ${T_COMMAND})
-  set_tests_properties(${name} PROPERTIES RESOURCE_LOCK wine TIMEOUT 600)
+  # One lane of the "wine" resource: two tests never share a prefix, and
+  # scripts/test.sh names two lanes, so that two run at a time.
+  set_tests_properties(${name} PROPERTIES RESOURCE_GROUPS wine:1 TIMEOUT 600)
 endfunction()

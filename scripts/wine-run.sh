@@ -1,26 +1,48 @@
 #!/usr/bin/env bash
 # Runs a command in the environment of a private Wine prefix, made on first
 # use: the command calls `wine` for the Windows programs it starts.
-#   wine-run.sh --prefix DIR [--display] [--win64] -- COMMAND [ARGS...]
+#   wine-run.sh --prefix DIR [--copy-of BASE] [--display] [--win64] -- COMMAND [ARGS...]
+# --copy-of BASE makes a missing prefix as a copy of BASE (made first when it
+# is missing too): seconds, where making a prefix takes minutes.
 # --display starts a virtual X server for programs that show windows.
 # --win64 makes a 64-bit prefix for 64-bit programs and runs `wine` as the
 # 64-bit loader, which runs natively where 32-bit Wine is emulated.
+# Under ctest, a test given lane N of the "wine" resource (scripts/test.sh
+# runs the Wine tests two at a time) runs in DIR for lane 0 and in a copy of
+# DIR, DIR-laneN, for the others: the programs of two tests must not meet in
+# one Wine session, whose desktop lives on the display of whoever started it.
 # The command's exit code is passed on.
 set -euo pipefail
 
 prefix=""
+copy_of=""
 display=0
 win64=0
 while [ $# -gt 0 ]; do
   case "$1" in
     --prefix) prefix="$2"; shift 2 ;;
+    --copy-of) copy_of="$2"; shift 2 ;;
     --display) display=1; shift ;;
     --win64) win64=1; shift ;;
     --) shift; break ;;
     *) echo "wine-run: unknown option $1" >&2; exit 2 ;;
   esac
 done
-[ -n "$prefix" ] && [ $# -gt 0 ] || { echo "usage: wine-run.sh --prefix DIR [--display] [--win64] -- COMMAND [ARGS...]" >&2; exit 2; }
+[ -n "$prefix" ] && [ $# -gt 0 ] || {
+  echo "usage: wine-run.sh --prefix DIR [--copy-of BASE] [--display] [--win64] -- COMMAND [ARGS...]" >&2
+  exit 2
+}
+
+# ctest names the lane as "id:N,slots:1". The variables go, so that a
+# wine-run.sh the command starts keeps the prefix it names.
+lane=${CTEST_RESOURCE_GROUP_0_WINE:-}
+lane=${lane#id:}
+lane=${lane%%,*}
+if [ -n "$lane" ] && [ "$lane" != 0 ]; then
+  copy_of=$prefix
+  prefix="$prefix-lane$lane"
+fi
+unset CTEST_RESOURCE_GROUP_COUNT CTEST_RESOURCE_GROUP_0 CTEST_RESOURCE_GROUP_0_WINE
 
 export WINEPREFIX="$prefix" WINEDEBUG=-all WINEDLLOVERRIDES="winemenubuilder.exe=d;mscoree=d;mshtml=d"
 unset DISPLAY
@@ -37,21 +59,30 @@ if [ "$win64" -eq 1 ]; then
 fi
 
 # Making a prefix takes minutes when 32-bit code runs emulated, so it is done
-# once per build folder; later runs skip Wine's own update check.
+# once per build folder; later runs skip Wine's own update check. Copies are
+# made beside their prefix and renamed into place whole.
 make_prefix() {
-  mkdir -p "$(dirname "$prefix")"
-  exec 9>"$prefix.lock"
-  flock 9
-  if [ ! -e "$prefix/.ready" ]; then
-    echo "wine-run: creating the Wine prefix $prefix (once; this takes a few minutes)" >&2
-    rm -rf "$prefix"
-    wine wineboot --init </dev/null >/dev/null 2>&1 || true
-    wineserver -w
-    [ -e "$prefix/system.reg" ] || { echo "wine-run: could not create $prefix" >&2; exit 1; }
-    echo disable >"$prefix/.update-timestamp"
-    touch "$prefix/.ready"
+  local dir=$1 base=$2 lock
+  mkdir -p "$(dirname "$dir")"
+  exec {lock}>"$dir.lock"
+  flock "$lock"
+  if [ ! -e "$dir/.ready" ]; then
+    rm -rf "$dir" "$dir.copy"
+    if [ -n "$base" ]; then
+      make_prefix "$base" ""
+      cp -a "$base" "$dir.copy"
+      mv "$dir.copy" "$dir"
+    else
+      echo "wine-run: creating the Wine prefix $dir (once; this takes a few minutes)" >&2
+      WINEPREFIX=$dir wine wineboot --init </dev/null >/dev/null 2>&1 || true
+      WINEPREFIX=$dir wineserver -w
+      [ -e "$dir/system.reg" ] || { echo "wine-run: could not create $dir" >&2; exit 1; }
+      echo disable >"$dir/.update-timestamp"
+      touch "$dir/.ready"
+    fi
   fi
-  flock -u 9
+  flock -u "$lock"
+  exec {lock}>&-
 }
 
 xvfb_pid=""
@@ -72,7 +103,7 @@ cleanup() {
 }
 trap cleanup EXIT
 
-make_prefix
+make_prefix "$prefix" "$copy_of"
 [ "$display" -eq 1 ] && start_display
 set +e
 "$@"

@@ -36,5 +36,5 @@ printf 'third file\n' >files/c.txt
 # self-extractors run under a processor model without them, in the prefix
 # kept for that model (see tests/sfxwine/run_session.sh).
 export QEMU_CPU=Nehalem
-"$wine_run" --prefix "$WINEPREFIX-noaes" --display -- "$0" --drive "$driver" "$work" "$language" "$password" \
+"$wine_run" --prefix "$WINEPREFIX-noaes" --copy-of "$WINEPREFIX" --display -- "$0" --drive "$driver" "$work" "$language" "$password" \
   2> >(grep -v "TCG doesn't support" >&2)

@@ -19,10 +19,10 @@ wine "$exe" "$(windows "$archives")" "$(windows "$work")" || status=1
 # The emulator's AES instructions decrypt wrongly in 32-bit code; under a
 # processor model without them the module takes its plain AES code. A prefix
 # once used with that model breaks later runs with the usual one, so the
-# encrypted archives get a prefix of their own. On a machine that runs
-# 32-bit code natively the setting changes nothing.
+# encrypted archives get a prefix of their own, copied from the test's. On a
+# machine that runs 32-bit code natively the setting changes nothing.
 export QEMU_CPU=Nehalem
-"$wine_run" --prefix "$WINEPREFIX-noaes" -- \
+"$wine_run" --prefix "$WINEPREFIX-noaes" --copy-of "$WINEPREFIX" -- \
   wine "$exe" "$(windows "$archives")" "$(windows "$work")" encrypted \
   2> >(grep -v "TCG doesn't support" >&2) || status=1
 exit $status
