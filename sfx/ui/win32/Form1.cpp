@@ -145,11 +145,6 @@ LRESULT TForm1::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             else
                 PostQuitMessage(0);
             break;
-        case WM_NCDESTROY: {
-            const LRESULT result = DefWindowProcW(window, message, wParam, lParam);
-            WindowGone();
-            return result;
-        }
         default:
             break;
     }

@@ -109,11 +109,6 @@ LRESULT TForm2::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             // The close box refuses; the window stays for the next request.
             Refuse();
             return 0;
-        case WM_NCDESTROY: {
-            const LRESULT result = DefWindowProcW(window, message, wParam, lParam);
-            WindowGone();
-            return result;
-        }
         default:
             break;
     }

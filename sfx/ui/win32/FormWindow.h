@@ -13,7 +13,8 @@ constexpr DWORD kFormExStyle = WS_EX_DLGMODALFRAME | WS_EX_WINDOWEDGE;
 
 // The window procedure of a form: the form object comes with the window's
 // creation parameters and stays in the window's user data; its
-// HandleMessage answers every message from then on.
+// HandleMessage answers every message from then on but the window's last,
+// after which the form forgets the window and its controls (WindowGone).
 template <class Form>
 LRESULT CALLBACK FormWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCCREATE) {
@@ -22,7 +23,11 @@ LRESULT CALLBACK FormWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         SetWindowLongPtrW(window, GWLP_USERDATA, LONG_PTR(form));
     }
     auto* form = reinterpret_cast<Form*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    return form ? form->HandleMessage(message, wParam, lParam) : DefWindowProcW(window, message, wParam, lParam);
+    if (!form) return DefWindowProcW(window, message, wParam, lParam);
+    if (message != WM_NCDESTROY) return form->HandleMessage(message, wParam, lParam);
+    const LRESULT result = DefWindowProcW(window, message, wParam, lParam);
+    form->WindowGone();
+    return result;
 }
 
 // The class of a form's window; a class registered before is good too.
