@@ -1,6 +1,7 @@
-// The self-extractor's stub as a file, as Windows and Explorer read it: a
-// manifest that keeps it unelevated and in the system's look, a
-// version block that names it, and an icon in the sizes Explorer shows.
+// The self-extractor's stub as a file, as Windows and Explorer read it: the
+// address space it asks for, a manifest that keeps it unelevated and in the
+// system's look, a version block that names it, and an icon in the sizes
+// Explorer shows.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -41,6 +42,13 @@ int IconImageWidth(const ByteVector& image) {
 }
 
 }  // namespace
+
+// A module's dictionary comes in one piece; a 32-bit program that says it
+// handles addresses above 2 GB gets 4 GB on a 64-bit Windows.
+TEST(Stub, UsesTheWholeAddressSpace) {
+    constexpr uint16_t kLargeAddressAware = 0x0020;  // IMAGE_FILE_LARGE_ADDRESS_AWARE
+    EXPECT_TRUE(Stub().characteristics() & kLargeAddressAware);
+}
 
 TEST(Stub, ManifestAsksForWhatTheProgramNeeds) {
     const std::optional<ByteVector> manifest = Stub().resource(kManifestType, 1, kUsEnglish);
