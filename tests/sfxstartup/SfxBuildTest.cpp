@@ -11,7 +11,9 @@
 
 #include "Crc32.h"
 #include "LanguageBlocks.h"
+#include "PayloadError.h"
 #include "PayloadLayout.h"
+#include "PayloadSeal.h"
 #include "SettingsBlock.h"
 #include "TestImages.h"
 
@@ -53,7 +55,7 @@ protected:
               ("sfxbuild_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
         fs::remove_all(dir);
         fs::create_directories(dir);
-        stub = MakePeImage({{0x200, 0x800}, {0xA00, 0x200}}, 0x11);
+        stub = MakeStubImage();
         module = MakePeImage({{0x200, 0x400}}, 0x22);
         WriteFile(dir / "br7zsfx.exe", stub);
         WriteFile(dir / "7z.dll", module);
@@ -104,8 +106,11 @@ TEST_F(SfxBuild, EachPieceLandsWhereTheStubLooksForIt) {
     ASSERT_EQ(run.status, 0) << run.err;
     const Bytes out = FileBytes(dir / "out.exe");
 
-    EXPECT_TRUE(std::equal(stub.begin(), stub.end(), out.begin()));
+    const long sealAt = 0xA00, sealEnd = sealAt + long(kSealRecordSize);
+    EXPECT_TRUE(std::equal(stub.begin(), stub.begin() + sealAt, out.begin())) << "the stub up to its seal";
+    EXPECT_TRUE(std::equal(stub.begin() + sealEnd, stub.end(), out.begin() + sealEnd)) << "the stub after it";
     MemorySource exe(out);
+    EXPECT_NO_THROW(VerifyPayloadSeal(exe));
     const PayloadLayout layout = LocatePayload(exe);
     EXPECT_EQ(layout.moduleOffset, stub.size());
     EXPECT_EQ(layout.moduleLength, module.size());
@@ -178,6 +183,7 @@ TEST_F(SfxBuild, RefusesWhatWouldNotFitOrWork) {
     PutU32(cut, 8, Crc32(cut.data() + 12, 20));
     WriteFile(dir / "cut.7z", cut);
     WriteFile(dir / "padded.exe", Concat({stub, Bytes(16, 0)}));
+    WriteFile(dir / "unsealable.exe", MakePeImage({{0x200, 0x800}, {0xA00, 0x200}}));
     WriteText(dir / "text.dll", "MZ but nothing more");
     std::string many;
     for (int i = 1; i <= 101; ++i) many += std::to_string(i) + "=m\n";
@@ -215,6 +221,7 @@ TEST_F(SfxBuild, RefusesWhatWouldNotFitOrWork) {
         {"archive is a folder", {dir.string(), out}},
         {"stub missing", {"--stub", In("missing.exe"), a, out}},
         {"stub longer than its image", {"--stub", In("padded.exe"), a, out}},
+        {"stub without a seal section", {"--stub", In("unsealable.exe"), a, out}},
         {"module not an image", {"--module", In("text.dll"), a, out}},
         {"language missing", {"--language", In("missing.txt"), a, out}},
         {"101 messages", {"--language", In("many.txt"), a, out}},
@@ -233,6 +240,61 @@ TEST_F(SfxBuild, RefusesWhatWouldNotFitOrWork) {
         EXPECT_FALSE(fs::exists(out + ".partial")) << c.why;
     }
     EXPECT_EQ(FileBytes(a), archive) << "the archive survived being named as the output";
+}
+
+// The seal covers the module, every language block and the settings block:
+// a flipped bit or a cut anywhere there is found; the archive after them, and
+// a signature's table after the archive, are not the seal's to judge.
+TEST_F(SfxBuild, TheSealFindsEveryDamageBeforeTheArchive) {
+    const std::string lang = SFX_LANG_DIR;
+    ASSERT_EQ(Build({"--language", lang + "/English.txt", "--language", lang + "/Russian.txt", In("data.7z"),
+                     In("out.exe")})
+                  .status,
+              0);
+    const Bytes sound = FileBytes(dir / "out.exe");
+    const size_t moduleAt = stub.size(), languagesAt = moduleAt + module.size();
+    const size_t archiveAt = sound.size() - archive.size(), settingsAt = archiveAt - 832;
+    const size_t recordAt = 0xA00;
+
+    const struct {
+        const char* what;
+        size_t flipAt;      // a byte whose lowest bit flips, or npos
+        size_t cutTo;       // the length the file is cut to, or npos
+        bool found;
+    } cases[] = {
+        {"sound", std::string::npos, std::string::npos, false},
+        {"module's first byte", moduleAt, std::string::npos, true},
+        {"module's middle", moduleAt + module.size() / 2, std::string::npos, true},
+        {"a language block's tag", languagesAt, std::string::npos, true},
+        {"a language block's length", languagesAt + 5, std::string::npos, true},
+        {"the second block's text", settingsAt - 3, std::string::npos, true},
+        {"the settings' signature", settingsAt + 1, std::string::npos, true},
+        {"the settings' last byte", archiveAt - 1, std::string::npos, true},
+        {"the sealed length", recordAt + 8, std::string::npos, true},
+        {"the sealed CRC", recordAt + 16, std::string::npos, true},
+        {"the seal's tag", recordAt, std::string::npos, true},
+        {"the archive", archiveAt + archive.size() / 2, std::string::npos, false},
+        {"cut inside the module", std::string::npos, moduleAt + 100, true},
+        {"cut inside the settings", std::string::npos, settingsAt + 400, true},
+        {"cut right after the settings", std::string::npos, archiveAt, false},
+        {"cut to the stub", std::string::npos, moduleAt, true},
+    };
+    for (const auto& c : cases) {
+        Bytes file = sound;
+        if (c.flipAt != std::string::npos) file.at(c.flipAt) ^= 1;
+        if (c.cutTo != std::string::npos) file.resize(c.cutTo);
+        MemorySource source(file);
+        if (c.found)
+            EXPECT_THROW(VerifyPayloadSeal(source), PayloadError) << c.what;
+        else
+            EXPECT_NO_THROW(VerifyPayloadSeal(source)) << c.what;
+    }
+
+    // A stub that no builder filled in, with a payload behind it.
+    Bytes unsealed = sound;
+    std::fill_n(unsealed.begin() + long(recordAt + 8), kSealRecordSize - 8, 0);
+    MemorySource source(unsealed);
+    EXPECT_THROW(VerifyPayloadSeal(source), PayloadError);
 }
 
 TEST_F(SfxBuild, HelpTellsTheUsage) {

@@ -1,6 +1,9 @@
 #include "TestImages.h"
 
 #include <algorithm>
+#include <cstring>
+
+#include "PayloadSeal.h"
 
 void PutU16(Bytes& bytes, size_t at, uint16_t value) {
     bytes.at(at) = uint8_t(value);
@@ -35,6 +38,14 @@ Bytes MakePeImage(const std::vector<TestSection>& sections, uint8_t fill) {
         std::fill_n(image.begin() + sections[i].rawOffset, sections[i].rawSize, fill);
     }
     return image;
+}
+
+Bytes MakeStubImage() {
+    Bytes stub = MakePeImage({{0x200, 0x800}, {0xA00, 0x200}}, 0x11);
+    std::memcpy(stub.data() + kTestSectionTable + 40, kSealSectionName, sizeof kSealSectionName);
+    std::fill_n(stub.begin() + 0xA00, 0x200, 0);
+    std::copy(kSealTag.begin(), kSealTag.end(), stub.begin() + 0xA00);
+    return stub;
 }
 
 Bytes LanguageBlock(const std::string& data) {

@@ -4,9 +4,11 @@
 #include <fstream>
 
 #include "BuildError.h"
+#include "Crc32.h"
 #include "FileAccess.h"
 #include "LanguageText.h"
 #include "PayloadError.h"
+#include "PayloadSeal.h"
 #include "PeImageEnd.h"
 #include "SettingsFromOptions.h"
 #include "SevenZipHeader.h"
@@ -27,6 +29,26 @@ void CheckSevenZipFile(const std::string& path) {
     const uint64_t size = fs::file_size(path, error);
     if (in.bad() || error) throw BuildError("cannot read " + path);
     CheckSevenZipHeader(head, got, size, path.c_str());
+}
+
+// The stub with its seal filled in over the pieces that follow it.
+std::vector<uint8_t> SealedStub(std::vector<uint8_t> stub, const std::string& path,
+                                const std::vector<const std::vector<uint8_t>*>& sealed) {
+    PayloadSeal seal;
+    for (const std::vector<uint8_t>* piece : sealed) {
+        seal.crc = Crc32(piece->data(), piece->size(), seal.crc);
+        seal.length += piece->size();
+    }
+    MemorySource source(stub);
+    uint64_t at = 0;
+    try {
+        at = FindSealRecord(source);
+    } catch (const PayloadError& e) {
+        throw BuildError("the stub " + path + " has no place for the seal: " + e.what());
+    }
+    const auto record = SealRecordBytes(seal);
+    std::copy(record.begin(), record.end(), stub.begin() + std::ptrdiff_t(at));
+    return stub;
 }
 
 // Writing the output over one of the inputs would lose it.
@@ -80,11 +102,14 @@ void BuildSfx(const BuildOptions& options) {
     CheckSevenZipFile(options.archive);
     CheckOutputIsNoInput(options);
 
+    const auto* settingsBytes = reinterpret_cast<const uint8_t*>(&settings);
+    const std::vector<uint8_t> settingsBlock(settingsBytes, settingsBytes + sizeof settings);
+
     OutputFile out(options.output);
-    out.Write(stub);
+    out.Write(SealedStub(stub, options.stub, {&module, &languages, &settingsBlock}));
     out.Write(module);
     out.Write(languages);
-    out.Write(reinterpret_cast<const uint8_t*>(&settings), sizeof settings);
+    out.Write(settingsBlock);
     out.CopyFrom(options.archive);
     out.Commit();
 }

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include "MessageTable.h"
+#include "PayloadSeal.h"
 #include "ProgramEnd.h"
 #include "SfxSettings.h"
 #include "StartupState.h"
@@ -10,6 +11,11 @@
 [[noreturn]] void StartupFailure() {
     MessageBoxA(nullptr, "An error occured while opening Brindlepacker 7-ZIP SFX.", kDefaultTitle,
                 MB_ICONERROR | MB_OK);
+    EndProcess(kExitFailure);
+}
+
+[[noreturn]] void DamagedFileFailure() {
+    MessageBoxA(nullptr, kDamagedFileText, kDefaultTitle, MB_ICONERROR | MB_OK);
     EndProcess(kExitFailure);
 }
 

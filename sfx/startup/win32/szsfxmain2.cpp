@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <optional>
+
 #include "ArchiveEnd.h"
 #include "Destination.h"
 #include "ExeFile.h"
@@ -9,6 +11,7 @@
 #include "ModuleCopy.h"
 #include "PayloadError.h"
 #include "PayloadLayout.h"
+#include "PayloadSeal.h"
 #include "ProcessArguments.h"
 #include "ProgramEnd.h"
 #include "Random.h"
@@ -37,6 +40,22 @@ void ReadPayload() {
     if (!HasSettingsSignature(sfxSettings)) SignatureFailure();
 }
 
+// Before anything is written: the module, the language blocks and the
+// settings block as the builder sealed them.
+void CheckPayloadSeal() {
+    std::optional<ExeFile> exe;
+    try {
+        exe.emplace(OwnExecutablePath());
+    } catch (const PayloadError&) {
+        StartupFailure();
+    }
+    try {
+        VerifyPayloadSeal(*exe);
+    } catch (const PayloadError&) {
+        DamagedFileFailure();
+    }
+}
+
 // Steps 1 to 5, which fail when the system has no usable temp folder or no
 // work folder can be made in it.
 void PrepareWorkFolder() {
@@ -53,6 +72,7 @@ void PrepareWorkFolder() {
 
 [[noreturn]] void szsfxmain2() {
     RestrictDllSearch();                                              // before any library is loaded
+    CheckPayloadSeal();                                               // before anything is written
     PrepareWorkFolder();                                              // steps 1 to 5
     currentLanguage = 1;                                              // step 6
     ReadPayload();                                                    // steps 7 and 9
