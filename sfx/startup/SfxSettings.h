@@ -19,7 +19,8 @@ struct SfxSettings {
     uint8_t title[101];
     uint8_t runCommand[101];
     uint8_t hideOverwriteChoice;
-    uint8_t reserved[102];
+    uint8_t testFirst;  // 1 = the selected items are tested before any is written
+    uint8_t reserved[101];
     uint8_t autoExtract;
     uint32_t showDoneMessage;
     uint32_t hideFileList;
@@ -34,7 +35,8 @@ static_assert(offsetof(SfxSettings, overwriteMode) == 517);
 static_assert(offsetof(SfxSettings, title) == 518);
 static_assert(offsetof(SfxSettings, runCommand) == 619);
 static_assert(offsetof(SfxSettings, hideOverwriteChoice) == 720);
-static_assert(offsetof(SfxSettings, reserved) == 721);
+static_assert(offsetof(SfxSettings, testFirst) == 721);
+static_assert(offsetof(SfxSettings, reserved) == 722);
 static_assert(offsetof(SfxSettings, autoExtract) == 823);
 static_assert(offsetof(SfxSettings, showDoneMessage) == 824);
 static_assert(offsetof(SfxSettings, hideFileList) == 828);

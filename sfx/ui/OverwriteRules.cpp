@@ -20,6 +20,6 @@ OverwriteChoice ChoiceFromRadios(bool askChecked, bool skipChecked) {
 
 ExistingFile ExistingFileAction(bool extractActive, bool fileExists, uint8_t overwriteChoice) {
     if (!extractActive || !fileExists || overwriteChoice == kChoiceSkip) return ExistingFile::kLeave;
-    if (overwriteChoice == kChoiceOverwrite) return ExistingFile::kDelete;
+    if (overwriteChoice == kChoiceOverwrite) return ExistingFile::kReplace;
     return overwriteChoice == kChoiceAsk ? ExistingFile::kAsk : ExistingFile::kLeave;
 }

@@ -15,8 +15,9 @@ int RadioForOverwriteMode(uint8_t overwriteMode);
 // checked, also when none is.
 OverwriteChoice ChoiceFromRadios(bool askChecked, bool skipChecked);
 
-// What the begin event does with a file about to be written. The session
-// skips a file that still exists afterwards, which is how skip and the
-// answer No keep the old file.
-enum class ExistingFile { kLeave, kDelete, kAsk };
+// What the begin event does with a file about to be written: the session
+// replaces an existing file only when told to (kReplace, or Yes at the
+// question), and then only once the new one is whole; otherwise the item is
+// skipped and the old file kept.
+enum class ExistingFile { kLeave, kReplace, kAsk };
 ExistingFile ExistingFileAction(bool extractActive, bool fileExists, uint8_t overwriteChoice);

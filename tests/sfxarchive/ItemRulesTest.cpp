@@ -1,12 +1,13 @@
 // Rules of writing an item: which paths may be written, where they split,
 // which attributes reach the file, the size text, the progress percentages
-// and the long-path form of folders.
+// the long-path form of folders and the name a replacement is written under.
 #include <gtest/gtest.h>
 
 #include "ItemAttributes.h"
 #include "ItemPath.h"
 #include "LongPath.h"
 #include "ProgressPercent.h"
+#include "ReplacementName.h"
 #include "ThousandsText.h"
 
 TEST(IsSafeItemPath, OnlyPlainRelativeNames) {
@@ -138,4 +139,23 @@ TEST(FolderChain, EveryFolderBelowTheRoot) {
         {L"C:\\not\\extended", {}},
     };
     for (const auto& [path, chain] : rows) EXPECT_EQ(FolderChain(path), chain) << path;
+}
+
+// Beside the old file, short whatever the old name's length, and another
+// name for each attempt: a name already taken is passed over by creating the
+// file only where none exists.
+TEST(ReplacementName, BesideTheOldFileAndNumbered) {
+    const std::wstring longName(255, L'n');
+    const struct {
+        std::wstring destination;
+        uint32_t attempt;
+        std::wstring name;
+    } cases[] = {
+        {L"\\\\?\\C:\\dest\\a.txt", 1, L"\\\\?\\C:\\dest\\~BRSFX1.TMP"},
+        {L"\\\\?\\C:\\dest\\sub\\b.bin", 2, L"\\\\?\\C:\\dest\\sub\\~BRSFX2.TMP"},
+        {L"\\\\?\\C:\\dest\\" + longName, 10000, L"\\\\?\\C:\\dest\\~BRSFX10000.TMP"},
+        {L"\\\\?\\C:\\dest\\~BRSFX1.TMP", 1, L"\\\\?\\C:\\dest\\~BRSFX1.TMP"},  // taken: the next attempt
+        {L"plain.txt", 3, L"~BRSFX3.TMP"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(ReplacementName(c.destination, c.attempt), c.name) << c.attempt;
 }

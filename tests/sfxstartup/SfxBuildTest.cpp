@@ -101,7 +101,7 @@ TEST_F(SfxBuild, EachPieceLandsWhereTheStubLooksForIt) {
     const std::string lang = SFX_LANG_DIR;
     const BuildRun run =
         Build({"--title", "Linefix setup", "--destination", "%PROG%\\Linefix", "--destination-mode", "2", "--overwrite",
-               "skip", "--run", "readme.txt", "--auto", "--done-message", "--hide-file-list", "--language",
+               "skip", "--run", "readme.txt", "--auto", "--done-message", "--hide-file-list", "--test-first", "--language",
                lang + "/English.txt", "--language", lang + "/Russian.txt", In("data.7z"), In("out.exe")});
     ASSERT_EQ(run.status, 0) << run.err;
     const Bytes out = FileBytes(dir / "out.exe");
@@ -138,6 +138,7 @@ TEST_F(SfxBuild, EachPieceLandsWhereTheStubLooksForIt) {
     EXPECT_EQ(s.autoExtract, 1);
     EXPECT_EQ(s.showDoneMessage, 1u);
     EXPECT_EQ(s.hideFileList, 1u);
+    EXPECT_EQ(s.testFirst, 1);
     for (uint8_t b : s.reserved) ASSERT_EQ(b, 0);
 
     ASSERT_EQ(archiveAt + archive.size(), out.size());
@@ -167,6 +168,7 @@ TEST_F(SfxBuild, DefaultsAndTheSameBytesEveryTime) {
     EXPECT_EQ(ReadSetting(s.title), "");
     EXPECT_EQ(s.autoExtract, 0);
     EXPECT_EQ(s.showDoneMessage, 0u);
+    EXPECT_EQ(s.testFirst, 0);
 
     // An existing output is replaced.
     ASSERT_EQ(Build({"--title", "Other", In("data.7z"), In("one.exe")}).status, 0);
@@ -304,6 +306,6 @@ TEST_F(SfxBuild, HelpTellsTheUsage) {
     const std::string text(help.begin(), help.end());
     for (const char* option :
          {"--title", "--destination-mode", "--overwrite", "--run", "--auto", "--done-message",
-          "--hide-overwrite-choice", "--hide-file-list", "--language", "--label", "--stub", "--module", "NUMBER=TEXT"})
+          "--hide-overwrite-choice", "--hide-file-list", "--test-first", "--language", "--label", "--stub", "--module", "NUMBER=TEXT"})
         EXPECT_NE(text.find(option), std::string::npos) << option;
 }

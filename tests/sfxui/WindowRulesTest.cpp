@@ -56,7 +56,7 @@ TEST(OverwriteRules, ExistingFileByChoice) {
     } cases[] = {
         {true, true, kChoiceAsk, ExistingFile::kAsk},
         {true, true, kChoiceSkip, ExistingFile::kLeave},
-        {true, true, kChoiceOverwrite, ExistingFile::kDelete},
+        {true, true, kChoiceOverwrite, ExistingFile::kReplace},
         {true, false, kChoiceAsk, ExistingFile::kLeave},
         {true, false, kChoiceOverwrite, ExistingFile::kLeave},
         {false, true, kChoiceAsk, ExistingFile::kLeave},  // cancelled: no more questions

@@ -21,6 +21,8 @@ const char kUsage[] =
     "  --done-message           tell the user when extraction is complete\n"
     "  --hide-overwrite-choice  hide the overwrite choice\n"
     "  --hide-file-list         hide the list of files\n"
+    "  --test-first             test the selected files first and write nothing\n"
+    "                           unless every one of them is sound\n"
     "  --language FILE          a language text (repeatable; the first one is shown;\n"
     "                           default: the built-in English one)\n"
     "  --label L                the archive's label (default: its file name)\n"
@@ -69,6 +71,7 @@ BuildOptions ParseBuildOptions(const std::vector<std::string>& arguments, const 
         else if (argument == "--done-message") options.doneMessage = true;
         else if (argument == "--hide-overwrite-choice") options.hideOverwriteChoice = true;
         else if (argument == "--hide-file-list") options.hideFileList = true;
+        else if (argument == "--test-first") options.testFirst = true;
         else if (argument == "--language") options.languages.push_back(value());
         else if (argument == "--label") options.label = value();
         else if (argument == "--stub") options.stub = value();

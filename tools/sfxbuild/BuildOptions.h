@@ -17,6 +17,7 @@ struct BuildOptions {
     bool doneMessage = false;
     bool hideOverwriteChoice = false;
     bool hideFileList = false;
+    bool testFirst = false;
     std::vector<std::string> languages;  // language text files, in the order given
     std::optional<std::string> label;    // the archive's file name when not given
     std::string stub;

@@ -27,6 +27,7 @@ SfxSettings SettingsFromOptions(const BuildOptions& options, const std::string& 
     Store(settings.title, options.title, "--title");
     Store(settings.runCommand, options.runCommand, "--run");
     settings.hideOverwriteChoice = options.hideOverwriteChoice;
+    settings.testFirst = options.testFirst;
     settings.autoExtract = options.autoExtract;
     settings.showDoneMessage = options.doneMessage;
     settings.hideFileList = options.hideFileList;

@@ -62,7 +62,7 @@ HRESULT __stdcall TArchiveExtractCallback::GetStream(UINT32 index, ISequentialOu
         std::wstring path;
         bool isFolder = false;
         ReadItem(*s, index, path, isFolder);
-        s->FOutputOpen = false;
+        s->DiscardOpenItem();  // one the handler left without a result
         s->FItemCounted = false;
         s->FFileDone = 0;
         if (!s->ExtractBaseDir.empty() && s->ExtractBaseDir.back() != L'\\') s->ExtractBaseDir += L'\\';
@@ -91,15 +91,14 @@ HRESULT __stdcall TArchiveExtractCallback::GetStream(UINT32 index, ISequentialOu
         const std::wstring destination = folder + parts.name;
         bool proceed = true;
         if (s->OnBegin) s->OnBegin(s, 0, ItemInfoText(s->FFileSize, s->FFileTime), destination, proceed);
-        // An existing file stays: the owner overwrites by deleting it above.
-        if (FileExists(destination)) return S_OK;
+        const bool replacing = FileExists(destination);
+        if (replacing && !proceed) return S_OK;  // the owner keeps the old file
         if (!FolderExists(folder)) CreateFolderTree(folder);
-        if (!s->FOutStream || !s->FOutStream->Open(destination)) {
+        if (!s->FOutStream || !s->FItem.Open(*s->FOutStream.Get(), destination, replacing)) {
             s->CountFailedItem();
             return S_OK;
         }
         s->FCurrentFileName = destination;
-        s->FCurrentSystemName = SystemPath(destination);
         s->FOutputOpen = true;
         TSequentialOutStream* stream = new TSequentialOutStream;
         stream->AddRef();  // the handler's reference
@@ -117,12 +116,21 @@ HRESULT __stdcall TArchiveExtractCallback::SetOperationResult(INT32 opRes) {
         if (opRes != kOpResultOk) s->CountFailedItem();
         if (!s->FOutputOpen) return S_OK;
         s->FOutputOpen = false;
-        // The stored time exactly as it is, set through the handle that wrote
-        // the file; then the attributes, read-only last. Failures here leave
-        // the file as written.
-        if (s->FHasFileTime) SetFileTime(s->FOutStream->FileHandle(), nullptr, nullptr, &s->FFileTimeUtc);
-        s->FOutStream->CloseFile();
-        SetFileAttributesW(s->FCurrentSystemName.c_str(), ApplicableAttributes(s->FFileAttributes));
+        if (opRes != kOpResultOk) {
+            // Damaged, or decoded with a wrong password: nothing of it stays.
+            s->FOutStream->CloseFile();
+            s->FItem.Discard();
+        } else {
+            // The stored time exactly as it is, set through the handle that
+            // wrote the file; then, under its final name, the attributes,
+            // read-only last. Failures of these two leave the file as written.
+            if (s->FHasFileTime) SetFileTime(s->FOutStream->FileHandle(), nullptr, nullptr, &s->FFileTimeUtc);
+            s->FOutStream->CloseFile();
+            if (s->FItem.Keep())
+                SetFileAttributesW(s->FItem.SystemName().c_str(), ApplicableAttributes(s->FFileAttributes));
+            else
+                s->CountFailedItem();
+        }
         if (s->OnEnd) s->OnEnd(s, s->FCurrentFileName, uint8_t(opRes));
         return S_OK;
     });

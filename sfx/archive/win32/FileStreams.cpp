@@ -116,9 +116,8 @@ int64_t TInFileStream::SetSize() {
     return FSetSize = 0;
 }
 
-bool TOutFileStream::Open(const std::wstring& name) {
-    FFile.SetCreateAlways();
-    return FFile.Open(SystemPath(name));
+bool TOutFileStream::Open(const std::wstring& systemName, DWORD creationDisposition) {
+    return FFile.Open(systemName, FILE_SHARE_READ, creationDisposition, FILE_ATTRIBUTE_NORMAL);
 }
 
 // A chunk the system does not write at all ends the call with what was written.

@@ -42,8 +42,9 @@ private:
 // extracted file over volumes.
 class TOutFileStream : public TComObject<IOutStream> {
 public:
-    // Creates name anew; false when it cannot.
-    bool Open(const std::wstring& name);
+    // Creates the file systemName (a name as the system takes it) with the
+    // system's creation disposition; false when it cannot.
+    bool Open(const std::wstring& systemName, DWORD creationDisposition);
     void CloseFile() { FFile.Close(); }
     HANDLE FileHandle() const { return FFile.Handle(); }
 

@@ -61,7 +61,13 @@ TSevenZip::~TSevenZip() {
 void TSevenZip::ReleaseModuleObjects() {
     if (FInArchive != nullptr) std::exchange(FInArchive, nullptr)->Release();
     FInStream->CloseFile();
+    DiscardOpenItem();
+}
+
+void TSevenZip::DiscardOpenItem() {
     FOutStream->CloseFile();
+    if (FOutputOpen) FItem.Discard();
+    FOutputOpen = false;
 }
 
 void TSevenZip::RaiseStreamBegin(uint8_t mode, const std::wstring& volumeName) {
@@ -110,30 +116,32 @@ void TSevenZip::CountFailedItem() {
     if (FErrorCount < std::numeric_limits<uint32_t>::max()) ++FErrorCount;
 }
 
-HRESULT TSevenZip::ExtractSelected() {
+HRESULT TSevenZip::ExtractSelected(INT32 testMode) {
     TComPtr<TArchiveExtractCallback> callback(new TArchiveExtractCallback);
     UINT32 count = 0;
     if (FInArchive->GetNumberOfItems(&count) != S_OK) return E_FAIL;
     FOutStream = TComPtr<TOutFileStream>(new TOutFileStream);
-    if (FileSpec.empty()) return FInArchive->Extract(nullptr, 0xFFFFFFFF, 0, callback.Get());
+    if (FileSpec.empty()) return FInArchive->Extract(nullptr, 0xFFFFFFFF, testMode, callback.Get());
     std::vector<UINT32> selected;
     for (UINT32 index = 0; index < count; ++index)
         if (ItemMatchesFileSpec(ItemPathOf(FInArchive, index), FileSpec)) selected.push_back(index);
     // Nothing selected is nothing to do, not a failure.
     if (selected.empty()) return S_OK;
-    return FInArchive->Extract(selected.data(), UINT32(selected.size()), 0, callback.Get());
+    return FInArchive->Extract(selected.data(), UINT32(selected.size()), testMode, callback.Get());
 }
 
-HRESULT TSevenZip::ExtractArchive() {
+HRESULT TSevenZip::ExtractArchive() { return RunHandler(0); }
+
+HRESULT TSevenZip::TestArchive() { return RunHandler(1); }
+
+HRESULT TSevenZip::RunHandler(INT32 testMode) {
     ActiveSevenZip = this;
     FCancel = false;
     FLastCompleted = 0;
     FErrorCount = 0;
     if (!OpenArchive()) return E_FAIL;
-    const HRESULT result = ExtractSelected();
-    // A file cut off by a cancel or a failed write gets no result: let it go.
-    FOutStream->CloseFile();
-    FOutputOpen = false;
+    const HRESULT result = ExtractSelected(testMode);
+    DiscardOpenItem();
     CloseArchive();
     if (OnProgress && !FCancel) {
         bool cancel = FCancel;

@@ -13,12 +13,15 @@
 
 #include "ComObject.h"
 #include "FileStreams.h"
+#include "ItemFile.h"
 
 class TSevenZip;
 
 using TProgressEvent = std::function<void(TSevenZip* Sender, uint8_t FileProgress, uint8_t TotalProgress, bool& Cancel)>;
 // Mode 0: an item is about to be written; 1: tested; 10: next volume opened;
-// 11: a volume file is missing.
+// 11: a volume file is missing. For mode 0, Proceed comes in true and says on
+// return whether a file that exists at the destination is replaced by the
+// item (once the item is whole) or kept, the item then skipped.
 using TBeginEvent = std::function<void(TSevenZip* Sender, uint8_t Mode, const std::wstring& FileName,
                                        const std::wstring& DestinationFileName, bool& Proceed)>;
 using TEndEvent = std::function<void(TSevenZip* Sender, const std::wstring& FileName, uint8_t Result)>;
@@ -57,6 +60,9 @@ public:
 
     bool OpenArchive();
     HRESULT ExtractArchive();
+    // The same run over the same items with nothing written: the handler
+    // decodes each item and checks it, raising OnBegin with Mode 1.
+    HRESULT TestArchive();
     void CloseArchive();
 
     // The handler, for listing after a successful OpenArchive; null before.
@@ -81,8 +87,12 @@ private:
 
     bool CreateHandler();
     bool OpenStream();
-    HRESULT ExtractSelected();
+    HRESULT RunHandler(INT32 testMode);
+    HRESULT ExtractSelected(INT32 testMode);
     void CountFailedItem();
+    // The current item's file when the handler gives it no result (a cancel,
+    // a failed write): it goes, and an old file it was to replace stays.
+    void DiscardOpenItem();
     void ResetInStream();
 
     IInArchive* FInArchive = nullptr;
@@ -96,7 +106,7 @@ private:
     bool FHasFileTime = false;
     uint32_t FFileAttributes = 0;
     std::wstring FCurrentFileName;    // as the owner sees it
-    std::wstring FCurrentSystemName;  // as the system takes it
+    TItemFile FItem;             // the current item's file
     bool FOutputOpen = false;
     bool FItemCounted = false;  // the current item has failed already
 };

@@ -53,6 +53,17 @@ bool TForm1::DestinationUsable(const std::wstring& destination) {
     return true;
 }
 
+// With testFirst, the selected items are decoded and checked first, and
+// nothing is written unless every one of them is sound.
+HRESULT TForm1::TestThenExtract() {
+    if (sfxSettings.testFirst) {
+        const HRESULT tested = session->TestArchive();
+        if (tested != S_OK || session->ErrorCount() != 0 || !extractActive) return tested;
+        SetProgress(ProgressBar1, 0);
+    }
+    return session->ExtractArchive();
+}
+
 void TForm1::ShowExtracting() {
     SetDefaultButton(Button3);
     Focus(Button3);
@@ -93,7 +104,7 @@ void TForm1::Button2Click() {
     session->OpenArchive();  // listed once more; ExtractArchive opens it again itself
     session->FileSpec = choice.fileSpec;
     // A Cancel during the dispatch above leaves nothing to extract.
-    const HRESULT result = extractActive ? session->ExtractArchive() : S_OK;
+    const HRESULT result = extractActive ? TestThenExtract() : S_OK;
     if (overwriteCancelled) EndProcess(kExitCancelled);
     const bool cancelled = !extractActive;
     extractActive = false;

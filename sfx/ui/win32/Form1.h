@@ -67,7 +67,8 @@ private:
     void Button4Click();
     void ButtonBrowseClick();
     void ProgressEvent(uint8_t totalProgress, bool& cancel);
-    void BeginEvent(const std::wstring& destinationFileName);
+    void BeginEvent(const std::wstring& destinationFileName, bool& replace);
+    HRESULT TestThenExtract();
     bool AskOverwrite(const std::wstring& destinationFileName);
     bool BeginFileMessage(LPARAM lParam);
 

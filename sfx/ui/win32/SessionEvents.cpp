@@ -35,8 +35,11 @@ void TForm1::AttachSessionEvents() {
     session->OnProgress = [this](TSevenZip*, uint8_t, uint8_t totalProgress, bool& cancel) {
         ProgressEvent(totalProgress, cancel);
     };
-    session->OnBegin = [this](TSevenZip*, uint8_t, const std::wstring&, const std::wstring& destinationFileName,
-                              bool&) { BeginEvent(destinationFileName); };
+    session->OnBegin = [this](TSevenZip*, uint8_t mode, const std::wstring&, const std::wstring& destinationFileName,
+                              bool& proceed) {
+        if (mode == 1) return;  // an item tested before extraction: no file, no question
+        BeginEvent(destinationFileName, proceed);
+    };
     session->OnPassword = PasswordEvent;
 }
 
@@ -46,19 +49,19 @@ void TForm1::ProgressEvent(uint8_t totalProgress, bool& cancel) {
     DispatchPendingMessages();
 }
 
-void TForm1::BeginEvent(const std::wstring& destinationFileName) {
+void TForm1::BeginEvent(const std::wstring& destinationFileName, bool& replace) {
     auto copy = std::make_unique<std::wstring>(destinationFileName);
     if (Handle && PostMessageW(Handle, WM_SFX_BEGINFILE, 0, LPARAM(copy.get()))) postedNames.insert(copy.release());
     currentTargetName = destinationFileName;
     switch (ExistingFileAction(extractActive, FileExists(destinationFileName), overwriteChoice)) {
         case ExistingFile::kLeave:
+            replace = false;
             return;
-        case ExistingFile::kDelete:
-            // A file that cannot be deleted is skipped by the session.
-            DeleteFileW(SystemPath(destinationFileName).c_str());
+        case ExistingFile::kReplace:
+            replace = true;
             return;
         case ExistingFile::kAsk:
-            if (AskOverwrite(destinationFileName)) DeleteFileW(SystemPath(destinationFileName).c_str());
+            replace = AskOverwrite(destinationFileName);
             return;
     }
 }
