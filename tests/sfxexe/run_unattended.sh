@@ -4,7 +4,9 @@
 # outside the destination, failures end with exit code 1 after their message
 # (damaged and encrypted archives are the window test's),
 # the run command opens a file or installs an INF file, no DLL planted beside
-# the program is loaded, and nothing stays behind in the temp folder.
+# the program is loaded, and nothing stays behind in the temp folder. A
+# damaged item leaves no file, and a file it was to replace stays as it was;
+# with --test-first a damaged archive writes nothing at all.
 #   run_unattended.sh SFXBUILD DRIVER RECORDER PLANTED_DLL ARCHIVES LANGUAGE WORK
 # ARCHIVES: the folder of make_test_archives.sh; LANGUAGE: the English text.
 # Runs inside wine-run.sh --display, so `wine` reaches the test's prefix.
@@ -52,6 +54,19 @@ python3 "$craft" hostile.7z - <<'EOF'
  {"name": "ctl\u0001.txt", "text": "x"}, {"name": "link", "attrib": "0x420", "text": "target"}]
 EOF
 "$sfxbuild" hostile.7z hostile.exe
+# One item of three fails its CRC; the same with the items tested first, and
+# a sound archive tested first.
+"$sfxbuild" "$archives/damaged-crc.7z" damaged.exe
+"$sfxbuild" --test-first "$archives/damaged-crc.7z" tested-damaged.exe
+"$sfxbuild" --test-first "$archives/lzma2.7z" tested-sound.exe
+7zz x -bso0 -bsp0 -o"reference-lzma2" "$archives/lzma2.7z"
+# Old files where each item of the damaged archive lands, dated 2001.
+mkdir -p out/damaged-over
+for name in good1.txt bad.txt good2.txt; do
+  printf 'old %s\n' "$name" >"out/damaged-over/$name"
+done
+touch -d '2001-02-03 04:05:06 UTC' out/damaged-over/*
+cp -a out/damaged-over old-files
 # An archive cut short: it cannot be listed.
 cp inf.exe unlisted.exe && truncate -s -40 unlisted.exe
 
@@ -74,6 +89,10 @@ tab=$'\t'
   echo "inf${tab}0${tab}-${tab}-${tab}$(win "$work/inf.exe") -s -d $(dest inf)"
   echo "hostile${tab}1${tab}ok${tab}-${tab}$(win "$work/hostile.exe") -s -d $(dest hostile)"
   echo "unlisted${tab}1${tab}ok${tab}-${tab}$(win "$work/unlisted.exe") -s -d $(dest unlisted)"
+  echo "damaged${tab}1${tab}ok${tab}-${tab}$(win "$work/damaged.exe") -s -d $(dest damaged)"
+  echo "damaged-over${tab}1${tab}ok${tab}-${tab}$(win "$work/damaged.exe") -s -d $(dest damaged-over)"
+  echo "tested-damaged${tab}1${tab}ok${tab}-${tab}$(win "$work/tested-damaged.exe") -s -d $(dest tested-damaged)"
+  echo "tested-sound${tab}0${tab}-${tab}-${tab}$(win "$work/tested-sound.exe") -s -d $(dest tested-sound)"
 } >scenarios.tsv
 # Whatever exists outside Wine's own folders, to find what the runs add.
 everything() {
@@ -104,6 +123,21 @@ nothing_outside() {
   written=$(comm -13 before.txt <(everything) | grep -v -e "^$work/out/" -e "^$work/driver.log$" -e "^$work/recorded.txt$")
   [ -z "$written" ] || { echo "$written" | sed 's/^/  written: /'; return 1; }
 }
+# The sound items of the damaged archive, and no trace of the damaged one.
+only_sound_of_damaged() {
+  [ "$(ls out/damaged | tr '\n' ' ')" = "good1.txt good2.txt " ] &&
+    [ "$(cat out/damaged/good1.txt out/damaged/good2.txt)" != "" ]
+}
+# The damaged item's old file as it was, to the second; the sound ones
+# replaced; nothing else in the folder.
+old_kept_where_item_failed() {
+  cmp -s old-files/bad.txt out/damaged-over/bad.txt &&
+    [ "$(stat -c %Y out/damaged-over/bad.txt)" = "$(stat -c %Y old-files/bad.txt)" ] &&
+    cmp -s out/damaged/good1.txt out/damaged-over/good1.txt && cmp -s out/damaged/good2.txt out/damaged-over/good2.txt &&
+    [ "$(ls -A out/damaged-over | tr '\n' ' ')" = "bad.txt good1.txt good2.txt " ]
+}
+nothing_written() { [ ! -e "out/$1" ] || [ -z "$(ls -A "out/$1")" ]; }
+no_replacement_left() { [ -z "$(find out -iname '~BRSFX*.TMP')" ]; }
 box_shown() {  # box_shown SCENARIO MESSAGE-NUMBER
   grep -qF "box $1: Brindlepacker SFX | $(message "$2")" driver.log
 }
@@ -118,6 +152,13 @@ check "a crafted archive writes only its sound items into the destination, a lin
 check "nothing is written outside the destinations" nothing_outside
 check "a crafted archive: message 42 before exit code 1" box_shown hostile 42
 check "an archive that cannot be listed: message 38 before exit code 1" box_shown unlisted 38
+check "a damaged item leaves no file; the sound ones are extracted" only_sound_of_damaged
+check "a damaged item keeps the old file it was to replace, content and time" old_kept_where_item_failed
+check "a damaged archive: message 42 before exit code 1" box_shown damaged 42
+check "--test-first: a damaged archive writes nothing" nothing_written tested-damaged
+check "--test-first: a damaged archive gives message 42 before exit code 1" box_shown tested-damaged 42
+check "--test-first: a sound archive extracts every file" diff -r reference-lzma2 out/tested-sound
+check "no replacement file is left anywhere" no_replacement_left
 check "the temp folder is empty afterwards" test -z "$(ls -A temp)"
 
 report

@@ -4,10 +4,12 @@
 # the signature, and the signed file run with "-s -d DIR" extracts every file
 # byte for byte (the signing tool pads the file to a multiple of eight before
 # its table: the archive copy takes those few zeros along, which the module
-# reads past). Files cut short inside the archive, the module, a language
-# block or the settings block, and a settings block with a wrong signature,
-# end with their start-up error box and exit code 1, extract nothing and
-# leave nothing in the temp folder.
+# reads past). Files cut short inside the module, a language block or the
+# settings block, and a flipped bit in any of them, signed or not, fail the
+# payload's seal: one box that asks for a new download, exit code 1, and no
+# work folder made. A file cut inside the archive loses its signature's
+# table: the start-up error. Nothing is extracted from a damaged file, and
+# nothing stays in the temp folder.
 #   run_signed.sh SFXBUILD DRIVER ARCHIVES LANGUAGE STUB MODULE WORK
 # ARCHIVES: the folder of make_test_archives.sh; LANGUAGE: the English text;
 # STUB and MODULE: br7zsfx.exe and 7z.dll, whose lengths place the payload.
@@ -49,16 +51,25 @@ cut signed.exe cut-language.exe $((blocks_at + 20))
 cut signed.exe cut-settings.exe $((settings_at + 400))
 cut unsigned.exe unsigned-cut-settings.exe $((settings_at + 400))
 cut unsigned.exe unsigned-cut-module.exe $((module_at + 1000))
-# "BSZ" becomes "bSZ"; the signature itself stays as it is.
-cp signed.exe flipped.exe
-printf 'b' | dd of=flipped.exe bs=1 seek=$((settings_at + 1)) conv=notrunc status=none
+# flip FROM TO OFFSET: FROM with one bit of the byte at OFFSET inverted.
+flip() {
+  cp "$1" "$2"
+  local byte
+  byte=$(od -An -tu1 -j "$3" -N1 "$1" | tr -d ' ')
+  printf "\\$(printf '%03o' $((byte ^ 1)))" | dd of="$2" bs=1 seek="$3" conv=notrunc status=none
+}
+flip signed.exe flipped-settings.exe $((settings_at + 1))  # "BSZ" becomes "CSZ"
+flip signed.exe flipped-module.exe $((module_at + $(size "$module") / 3))
+flip signed.exe flipped-language.exe $((blocks_at + 30))
+flip unsigned.exe unsigned-flipped-module.exe $((module_at + 4096))
 
 dest() { win "$work/out/$1"; }
 tab=$'\t'
-damaged="cut-archive cut-module cut-language cut-settings unsigned-cut-settings unsigned-cut-module"
+unsealed="cut-module cut-language cut-settings unsigned-cut-settings unsigned-cut-module
+  flipped-settings flipped-module flipped-language unsigned-flipped-module"
+damaged="cut-archive $unsealed"
 {
   echo "signed${tab}0${tab}-${tab}-${tab}$(win "$work/signed.exe") -s -d $(dest signed)"
-  echo "flipped${tab}1${tab}ok${tab}-${tab}$(win "$work/flipped.exe") -s -d $(dest flipped)"
   for name in $damaged; do
     echo "$name${tab}1${tab}ok${tab}-${tab}$(win "$work/$name.exe") -s -d $(dest "$name")"
   done
@@ -72,9 +83,10 @@ box_shown() {  # box_shown SCENARIO TEXT: the whole line, as Wine ends it with \
 }
 startup_error="An error occured while opening Brindlepacker 7-ZIP SFX."
 check "the signed self-extractor extracts every file byte for byte" diff -r reference out/signed
-check "a wrong settings signature: message 43 before exit code 1" box_shown flipped "$(message 43)"
-for name in $damaged; do
-  check "$name: the start-up error before exit code 1" box_shown "$name" "$startup_error"
+damaged_file="This file is damaged or incomplete. Please download it again."
+check "cut-archive: the start-up error before exit code 1" box_shown cut-archive "$startup_error"
+for name in $unsealed; do
+  check "$name: the damaged-file box before exit code 1" box_shown "$name" "$damaged_file"
 done
 check "nothing is extracted from a damaged file" test -z "$(ls out | grep -vx signed)"
 check "the temp folder is empty afterwards" test -z "$(ls -A temp)"

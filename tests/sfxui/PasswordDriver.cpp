@@ -137,11 +137,14 @@ void RightPassword() {
 }
 
 // A wrong password, accepted with a typed carriage return: the files fail,
-// message 42, exit code 1.
+// message 42, exit code 1. Nothing decoded with it stays, and the user's
+// own a.txt that the run was to overwrite is kept as it was.
 void WrongPassword() {
     const std::set<std::string> before = WorkFolders();
     const std::string dest = Destination("wrong");
-    Sfx sfx("data", "-d " + dest);
+    CreateDirectoryA(dest.c_str(), nullptr);
+    const OldFile old = PlantOldFile(dest + "\\a.txt", "the user's own a\n");
+    Sfx sfx("data", "-o -d " + dest);
     if (!sfx.WaitReady()) return;
     sfx.Press(kButton2Id);
     HWND prompt = WaitForPrompt(sfx, "wrong");
@@ -150,8 +153,10 @@ void WrongPassword() {
     PostMessageA(GetDlgItem(prompt, kForm2EditBox1Id), WM_CHAR, '\r', 1);
     sfx.Answer(kTitle, Message(42), IDOK, "wrong: message 42");
     sfx.ExpectExit(kExitFailure);
-    for (const auto& [name, content] : kFiles)
-        Check(ReadFile(dest + "\\" + name) != content, "wrong: " + name + " is not extracted");
+    CheckUnchanged(old, "wrong");
+    for (const char* name : {"b.txt", "c.txt"})
+        Check(!Exists(dest + "\\" + name), std::string("wrong: ") + name + " decoded with it leaves no file");
+    CheckNoReplacementLeft(dest, "wrong");
     CheckNoWorkFolderLeft(before, "wrong");
 }
 

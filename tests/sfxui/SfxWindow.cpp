@@ -57,6 +57,39 @@ std::string Recorded(const std::string& path) {
 
 bool Exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
+OldFile PlantOldFile(const std::string& path, const std::string& content) {
+    WriteFile(path, content);
+    const SYSTEMTIME time = {2001, 2, 6, 3, 4, 5, 6, 0};
+    FILETIME stamp{};
+    SystemTimeToFileTime(&time, &stamp);
+    HANDLE file = CreateFileA(path.c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file != INVALID_HANDLE_VALUE) {
+        SetFileTime(file, nullptr, nullptr, &stamp);
+        CloseHandle(file);
+    }
+    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_ARCHIVE);
+    OldFile old{path, content, {}};
+    Check(GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &old.data) != 0, "an old file is planted: " + path);
+    return old;
+}
+
+void CheckUnchanged(const OldFile& old, const std::string& what) {
+    WIN32_FILE_ATTRIBUTE_DATA now{};
+    const bool found = GetFileAttributesExA(old.path.c_str(), GetFileExInfoStandard, &now) != 0;
+    Check(found && ReadFile(old.path) == old.content, what + ": the old file keeps its content");
+    Check(found && CompareFileTime(&now.ftLastWriteTime, &old.data.ftLastWriteTime) == 0,
+          what + ": the old file keeps its time");
+    Check(found && now.dwFileAttributes == old.data.dwFileAttributes, what + ": the old file keeps its attributes");
+}
+
+void CheckNoReplacementLeft(const std::string& folder, const std::string& what) {
+    WIN32_FIND_DATAA entry;
+    HANDLE search = FindFirstFileA((folder + "\\~BRSFX*.TMP").c_str(), &entry);
+    const bool none = search == INVALID_HANDLE_VALUE;
+    if (!none) FindClose(search);
+    Check(none, what + ": no replacement file is left");
+}
+
 // Shows both texts only when they differ.
 void CheckText(const std::string& got, const std::string& expected, const std::string& what) {
     Check(got == expected, got == expected ? what : what + ": \"" + got + "\", expected \"" + expected + "\"");

@@ -28,6 +28,18 @@ std::string Recorded(const std::string& path);
 bool Exists(const std::string& path);
 void CheckText(const std::string& got, const std::string& expected, const std::string& what);
 
+// A file of the user's where an item will land, with a content, a time
+// (2001) and attributes (hidden) of its own, to find out whether a run that
+// was to replace it left it exactly as it was.
+struct OldFile {
+    std::string path, content;
+    WIN32_FILE_ATTRIBUTE_DATA data;
+};
+OldFile PlantOldFile(const std::string& path, const std::string& content);
+void CheckUnchanged(const OldFile& old, const std::string& what);
+// No name under which a replacement is written (~BRSFX*.TMP) is left in folder.
+void CheckNoReplacementLeft(const std::string& folder, const std::string& what);
+
 std::vector<std::string> ListEntries(HWND list);
 int EntryIndex(HWND list, const std::string& entry);
 bool IsDefaultButton(HWND button);

@@ -100,10 +100,14 @@ void AskCancel() {
 }
 
 // Cancel while the extraction runs closes the window with ExtractArchive
-// still on the stack; the run still ends in order, with exit code 2.
+// still on the stack; the run still ends in order, with exit code 2. It
+// comes while the big file is being written over the user's own one, which
+// stays as it was.
 void CancelDuringExtraction() {
     const std::string dest = Destination("cancel");
-    Sfx sfx("big-run", "-d " + dest);
+    CreateDirectoryA(dest.c_str(), nullptr);
+    const OldFile old = PlantOldFile(dest + "\\noise.bin", "the user's own noise\n");
+    Sfx sfx("big-run", "-o -d " + dest);
     // The copy of a big archive takes a while: long enough to look at, as
     // long as the window is still loading after the look.
     if (sfx.WaitLoading()) {
@@ -125,8 +129,12 @@ void CancelDuringExtraction() {
     Check(!IsWindowEnabled(sfx.Control(kEditBox1Id)) && !IsWindowEnabled(sfx.Control(kButton4Id)) &&
               !IsWindowEnabled(sfx.Control(kRadioBox1Id)),
           "cancel: the destination, About and the overwrite choice are disabled");
+    Check(WaitUntil([&] { return Exists(dest + "\\~BRSFX1.TMP"); }),
+          "cancel: the big file is written under a replacement name beside the old one");
     sfx.Press(kButton3Id);
     sfx.ExpectExit(kExitCancelled);
+    CheckUnchanged(old, "cancel");
+    CheckNoReplacementLeft(dest, "cancel");
 }
 
 // Automatic start: the completion box, then the run command in the
