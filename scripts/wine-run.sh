@@ -77,6 +77,9 @@ make_prefix() {
       WINEPREFIX=$dir wine wineboot --init </dev/null >/dev/null 2>&1 || true
       WINEPREFIX=$dir wineserver -w
       [ -e "$dir/system.reg" ] || { echo "wine-run: could not create $dir" >&2; exit 1; }
+      # A program that crashes ends, instead of starting a debugger that
+      # waits for ever (both the 64- and the 32-bit view of the key).
+      sed -i 's/^"Debugger"="winedbg .*"$/"Debugger"="false"/' "$dir/system.reg"
       echo disable >"$dir/.update-timestamp"
       touch "$dir/.ready"
     fi
