@@ -22,6 +22,35 @@ packages=(
 SUDO=""
 [ "$(id -u)" -ne 0 ] && SUDO="sudo"
 
+# Refreshes the package index. A mirror in the middle of a sync can fail one
+# index file: setup then goes on with the lists it has, and names that file
+# only if the install fails for it.
+failed_index=""
+refresh_index() {
+  local log
+  log=$(mktemp)
+  if ! $SUDO apt-get update -qq >"$log" 2>&1; then
+    failed_index=$(grep -m1 -oE "Failed to fetch +[^ ]+" "$log" | awk '{print $NF}' || true)
+    failed_index=${failed_index:-"(see apt-get update)"}
+    echo "setup: the package index could not be refreshed completely ($failed_index); going on with the lists at hand" >&2
+  fi
+  rm -f "$log"
+}
+
+# Installs what is missing; when that fails after an incomplete refresh, one
+# line says which index failed and that a retry later usually helps.
+install_packages() {
+  if DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "$@" >/dev/null; then
+    return
+  fi
+  if [ -n "$failed_index" ]; then
+    echo "setup: installing failed, and the package index $failed_index could not be downloaded; a mirror is probably being updated: try again later" >&2
+  else
+    echo "setup: installing $* failed" >&2
+  fi
+  exit 1
+}
+
 install_missing() {
   local missing=()
   for p in "${packages[@]}"; do
@@ -32,8 +61,8 @@ install_missing() {
     $SUDO dpkg --add-architecture i386
   fi
   echo "setup: installing ${missing[*]}"
-  $SUDO apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+  refresh_index
+  install_packages "${missing[@]}"
 }
 
 # 32-bit Wine is itself a 32-bit Linux program. Where the kernel cannot run
@@ -69,7 +98,7 @@ Suites: bookworm-security
 Components: main
 Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg
 EOF
-  $SUDO apt-get update -qq
+  refresh_index
 }
 
 # The source of the installed 7zip package (whose 7zz makes the test archives),
