@@ -25,7 +25,9 @@ make_installer() {
   rm -rf "$setup" && mkdir -p "$setup/files"
   cp "${payload[@]}" "$setup/files/"
   (cd "$setup/files" && 7zz a -bso0 -bsp0 -m0=lzma2 ../Linefix.7z -- *)
-  build/tools/sfxbuild/sfxbuild --title "Linefix setup" --destination '%PROG%\Linefix' --overwrite ask \
+  # Program Files needs administrator rights on a Windows with user account
+  # control: the installer asks for them at start.
+  build/tools/sfxbuild/sfxbuild --title "Linefix setup" --destination '%PROG%\Linefix' --overwrite ask --elevate \
     --run ReadMe.txt "$setup/Linefix.7z" "$setup/Linefix-setup.exe"
   echo "Made $setup/Linefix-setup.exe: $(cd "$setup/files" && echo *)"
 }

@@ -1,10 +1,12 @@
 // The self-extractor's stub as a file, as Windows and Explorer read it: the
-// address space it asks for, a manifest that keeps it unelevated and in the
-// system's look, a version block that names it, and an icon in the sizes
-// Explorer shows.
+// address space it asks for, a manifest that keeps it unelevated (or, built
+// with --elevate, asks for administrator rights) and in the system's look, a
+// version block that names it, and an icon in the sizes Explorer shows.
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
+#include <filesystem>
 #include <iterator>
 #include <set>
 #include <string>
@@ -22,6 +24,23 @@ constexpr uint16_t kUsEnglish = 1033;
 
 const PeImage& Stub() {
     static const PeImage exe = PeImage::Load(SFX_STUB_EXE);
+    return exe;
+}
+
+// A self-extractor built from the stub with --elevate, around a one-file
+// archive.
+const PeImage& Elevated() {
+    static const PeImage exe = [] {
+        const std::filesystem::path dir = std::filesystem::path(::testing::TempDir()) / "sfxstub_elevated";
+        std::filesystem::remove_all(dir);
+        std::filesystem::create_directories(dir);
+        const std::string d = "'" + dir.string() + "'";
+        const std::string make = "echo text >" + d + "/a.txt && '" SEVENZIP_TOOL "' a -bso0 -bsp0 " + d + "/a.7z " +
+                                 d + "/a.txt && '" SFXBUILD_EXE "' --elevate --stub '" SFX_STUB_EXE "' --module '" +
+                                 std::string(SFX_MODULE_DLL) + "' " + d + "/a.7z " + d + "/elevated.exe";
+        EXPECT_EQ(std::system(make.c_str()), 0) << make;
+        return PeImage::Load(dir / "elevated.exe");
+    }();
     return exe;
 }
 
@@ -50,15 +69,12 @@ TEST(Stub, UsesTheWholeAddressSpace) {
     EXPECT_TRUE(Stub().characteristics() & kLargeAddressAware);
 }
 
-TEST(Stub, ManifestAsksForWhatTheProgramNeeds) {
-    const std::optional<ByteVector> manifest = Stub().resource(kManifestType, 1, kUsEnglish);
-    ASSERT_TRUE(manifest.has_value()) << "no manifest 1 in US English";
-    const std::string text(manifest->begin(), manifest->end());
+// What the manifest asks for besides the execution level.
+void ExpectManifestKeepsTheRest(const std::string& text) {
     const struct {
         const char* what;
         const char* needle;
     } wanted[] = {
-        {"no elevation prompt", R"(level="asInvoker")"},
         {"common controls 6", R"(name="Microsoft.Windows.Common-Controls" version="6.0.0.0")"},
         {"DPI aware", ">true</dpiAware>"},
         {"long paths", ">true</longPathAware>"},
@@ -69,6 +85,21 @@ TEST(Stub, ManifestAsksForWhatTheProgramNeeds) {
         {"10 and 11", "{8e0f7a12-bfb3-4fe8-b9a5-48fd50a15a9a}"},
     };
     for (const auto& w : wanted) EXPECT_NE(text.find(w.needle), std::string::npos) << w.what;
+}
+
+// The stub as built, and a self-extractor built with --elevate: the same
+// manifest but for the execution level.
+TEST(Stub, ManifestAsksForWhatTheProgramNeeds) {
+    for (const bool elevated : {false, true}) {
+        const std::optional<ByteVector> manifest =
+            (elevated ? Elevated() : Stub()).resource(kManifestType, 1, kUsEnglish);
+        ASSERT_TRUE(manifest.has_value()) << "no manifest 1 in US English";
+        const std::string text(manifest->begin(), manifest->end());
+        EXPECT_NE(text.find(elevated ? R"(level="requireAdministrator")" : R"(level="asInvoker")"), std::string::npos)
+            << (elevated ? "no administrator rights asked for" : "an elevation prompt");
+        EXPECT_EQ(text.find(elevated ? "asInvoker" : "requireAdministrator"), std::string::npos);
+        ExpectManifestKeepsTheRest(text);
+    }
 }
 
 TEST(Stub, VersionBlockNamesTheProduct) {

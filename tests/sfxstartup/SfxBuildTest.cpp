@@ -186,6 +186,7 @@ TEST_F(SfxBuild, RefusesWhatWouldNotFitOrWork) {
     WriteFile(dir / "cut.7z", cut);
     WriteFile(dir / "padded.exe", Concat({stub, Bytes(16, 0)}));
     WriteFile(dir / "unsealable.exe", MakePeImage({{0x200, 0x800}, {0xA00, 0x200}}));
+    WriteFile(dir / "levelless.exe", MakeStubImage(false));
     WriteText(dir / "text.dll", "MZ but nothing more");
     std::string many;
     for (int i = 1; i <= 101; ++i) many += std::to_string(i) + "=m\n";
@@ -224,6 +225,7 @@ TEST_F(SfxBuild, RefusesWhatWouldNotFitOrWork) {
         {"stub missing", {"--stub", In("missing.exe"), a, out}},
         {"stub longer than its image", {"--stub", In("padded.exe"), a, out}},
         {"stub without a seal section", {"--stub", In("unsealable.exe"), a, out}},
+        {"elevating a stub without an execution level", {"--elevate", "--stub", In("levelless.exe"), a, out}},
         {"module not an image", {"--module", In("text.dll"), a, out}},
         {"language missing", {"--language", In("missing.txt"), a, out}},
         {"101 messages", {"--language", In("many.txt"), a, out}},
@@ -299,6 +301,28 @@ TEST_F(SfxBuild, TheSealFindsEveryDamageBeforeTheArchive) {
     EXPECT_THROW(VerifyPayloadSeal(source), PayloadError);
 }
 
+// --elevate changes the manifest's execution level in place and nothing
+// else; without it the stub asks for no rights. Both give the same bytes
+// every time.
+TEST_F(SfxBuild, ElevateRaisesOnlyTheExecutionLevel) {
+    ASSERT_EQ(Build({In("data.7z"), In("plain.exe")}).status, 0);
+    ASSERT_EQ(Build({"--elevate", In("data.7z"), In("elevated.exe")}).status, 0);
+    ASSERT_EQ(Build({"--elevate", In("data.7z"), In("again.exe")}).status, 0);
+    const Bytes plain = FileBytes(dir / "plain.exe"), elevated = FileBytes(dir / "elevated.exe");
+    EXPECT_EQ(elevated, FileBytes(dir / "again.exe"));
+    ASSERT_EQ(plain.size(), elevated.size());
+
+    const std::string level(kTestInvokerLevel);
+    const auto text = [&](const Bytes& file) {
+        return std::string(file.begin() + long(kTestLevelAt), file.begin() + long(kTestLevelAt + level.size()));
+    };
+    EXPECT_EQ(text(plain), level);
+    EXPECT_EQ(text(elevated), R"(<requestedExecutionLevel level="requireAdministrator" uiAccess="false"/>)");
+    Bytes sameElsewhere = elevated;
+    std::copy(level.begin(), level.end(), sameElsewhere.begin() + long(kTestLevelAt));
+    EXPECT_EQ(sameElsewhere, plain) << "only the level differs";
+}
+
 TEST_F(SfxBuild, HelpTellsTheUsage) {
     const std::string cmd = Quote(SFXBUILD_EXE) + " --help >" + Quote(In("help.txt"));
     ASSERT_EQ(std::system(cmd.c_str()), 0);
@@ -306,6 +330,6 @@ TEST_F(SfxBuild, HelpTellsTheUsage) {
     const std::string text(help.begin(), help.end());
     for (const char* option :
          {"--title", "--destination-mode", "--overwrite", "--run", "--auto", "--done-message",
-          "--hide-overwrite-choice", "--hide-file-list", "--test-first", "--language", "--label", "--stub", "--module", "NUMBER=TEXT"})
+          "--hide-overwrite-choice", "--hide-file-list", "--test-first", "--elevate", "--language", "--label", "--stub", "--module", "NUMBER=TEXT"})
         EXPECT_NE(text.find(option), std::string::npos) << option;
 }

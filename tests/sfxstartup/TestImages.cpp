@@ -40,8 +40,10 @@ Bytes MakePeImage(const std::vector<TestSection>& sections, uint8_t fill) {
     return image;
 }
 
-Bytes MakeStubImage() {
+Bytes MakeStubImage(bool withExecutionLevel) {
     Bytes stub = MakePeImage({{0x200, 0x800}, {0xA00, 0x200}}, 0x11);
+    if (withExecutionLevel)
+        std::copy(kTestInvokerLevel, kTestInvokerLevel + sizeof kTestInvokerLevel - 1, stub.begin() + kTestLevelAt);
     std::memcpy(stub.data() + kTestSectionTable + 40, kSealSectionName, sizeof kSealSectionName);
     std::fill_n(stub.begin() + 0xA00, 0x200, 0);
     std::copy(kSealTag.begin(), kSealTag.end(), stub.begin() + 0xA00);

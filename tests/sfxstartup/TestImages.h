@@ -21,9 +21,12 @@ constexpr uint32_t kTestSectionTable = kTestPeHeader + 24 + 224;
 // carry `fill`.
 Bytes MakePeImage(const std::vector<TestSection>& sections, uint8_t fill = 0xC3);
 
-// A stub as the program's is made: its second section is the seal's, holding
-// the record's tag and zeros.
-Bytes MakeStubImage();
+// A stub as the program's is made: its first section holds the manifest's
+// execution level (unless told otherwise) and its second is the seal's,
+// holding the record's tag and zeros.
+constexpr char kTestInvokerLevel[] = "<requestedExecutionLevel level=\"asInvoker\"            uiAccess=\"false\"/>";
+constexpr size_t kTestLevelAt = 0x300;
+Bytes MakeStubImage(bool withExecutionLevel = true);
 
 void PutU16(Bytes& bytes, size_t at, uint16_t value);
 void PutU32(Bytes& bytes, size_t at, uint32_t value);

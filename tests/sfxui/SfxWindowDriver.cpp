@@ -164,11 +164,11 @@ void FailedItems(const std::string& name) {
     sfx.ExpectExit(kExitFailure);
 }
 
-// Automatic start into a folder that cannot be created: message 41, the
-// window stays ready, and its close box cancels.
-void AutoUnusableThenClose() {
-    Sfx sfx("files", "-a -d " + Destination("auto") + "\\bad|name");
-    sfx.Answer(kTitle, Message(41), IDOK, "message 41");
+// Automatic start into a folder that cannot be used: the message that says
+// why, the window stays ready, and its close box cancels.
+void AutoUnusableThenClose(const std::string& destination, int message) {
+    Sfx sfx("files", "-a -d " + destination);
+    sfx.Answer(kTitle, Message(message), IDOK, "message " + std::to_string(message));
     if (!sfx.WaitReady()) return;
     PostMessageA(sfx.Form(), WM_SYSCOMMAND, SC_CLOSE, 0);
     sfx.ExpectExit(kExitCancelled);
@@ -194,7 +194,13 @@ int main(int argc, char** argv) {
     CancelDuringExtraction();
     DoneMessage(recordTo);
     FailedItems("damaged");
-    AutoUnusableThenClose();
+    AutoUnusableThenClose(Destination("auto") + "\\bad|name", 41);
+    // A folder in which access is denied: what to do about it.
+    char locked[MAX_PATH] = {};
+    if (GetEnvironmentVariableA("LOCKED_FOLDER", locked, MAX_PATH))
+        AutoUnusableThenClose(std::string(locked) + "\\sub", 67);
+    else
+        std::printf("skipped: no folder that denies access\n");
     FolderBrowser();
     NoRunAfterCancel(recordTo);
     std::printf("%d failed\n", FailureCount());

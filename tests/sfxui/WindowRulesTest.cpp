@@ -68,6 +68,25 @@ TEST(OverwriteRules, ExistingFileByChoice) {
             << c.active << c.exists << int(c.choice);
 }
 
+// Access denied is explained with what to do, where the language says it;
+// any other failure, and a language without that text, keep message 41.
+TEST(FolderPaths, UnusableDestinationExplained) {
+    const struct {
+        uint32_t error;
+        bool textPresent;
+        int message;
+    } cases[] = {
+        {5, true, 67},     // ERROR_ACCESS_DENIED
+        {5, false, 41},    // a block of another builder, without message 67
+        {3, true, 41},     // ERROR_PATH_NOT_FOUND
+        {19, true, 41},    // ERROR_WRITE_PROTECT
+        {112, true, 41},   // ERROR_DISK_FULL
+        {0, true, 41},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(UnusableDestinationMessage(c.error, c.textPresent), c.message) << c.error << " " << c.textPresent;
+}
+
 TEST(FolderPaths, ProbeNameAvoidsExistingFiles) {
     const struct {
         const wchar_t* folder;

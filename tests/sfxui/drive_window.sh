@@ -8,8 +8,17 @@
 set -euo pipefail
 source "$(dirname "$0")/../support/wine_steps.sh"
 sfxbuild=$1 driver=$2 recorder=$3 archives=$4 language=$5 work=$6
+chattr -i "$work/locked" 2>/dev/null || true
 rm -rf "$work" && mkdir -p "$work" && cd "$work"
 work=$PWD
+
+# A folder no one may write to, not even root, where the file system allows
+# it: the system denies access there as it denies a normal user Program Files.
+mkdir locked
+if chattr +i locked 2>/dev/null; then
+  export LOCKED_FOLDER
+  LOCKED_FOLDER=$(win "$work/locked")
+fi
 
 mkdir -p files/docs
 printf 'new a\n' >files/a.txt
@@ -31,4 +40,8 @@ mkdir -p big && head -c 16000000 /dev/urandom >big/noise.bin && cp "$recorder" b
 "$sfxbuild" "$archives/damaged-crc.7z" damaged.exe
 
 start_screenshots
-RECORD_TO=$(win "$work/recorded.txt") wine "$driver" "$(win "$work")" "$(win "$language")" "${shots[@]}"
+status=0
+RECORD_TO=$(win "$work/recorded.txt") wine "$driver" "$(win "$work")" "$(win "$language")" "${shots[@]}" || status=$?
+# Unlocked again, so that the build folder can be removed.
+chattr -i locked 2>/dev/null || true
+exit $status

@@ -23,6 +23,8 @@ const char kUsage[] =
     "  --hide-file-list         hide the list of files\n"
     "  --test-first             test the selected files first and write nothing\n"
     "                           unless every one of them is sound\n"
+    "  --elevate                ask Windows for administrator rights at start (for a\n"
+    "                           destination under Program Files); default: none\n"
     "  --language FILE          a language text (repeatable; the first one is shown;\n"
     "                           default: the built-in English one)\n"
     "  --label L                the archive's label (default: its file name)\n"
@@ -72,6 +74,7 @@ BuildOptions ParseBuildOptions(const std::vector<std::string>& arguments, const 
         else if (argument == "--hide-overwrite-choice") options.hideOverwriteChoice = true;
         else if (argument == "--hide-file-list") options.hideFileList = true;
         else if (argument == "--test-first") options.testFirst = true;
+        else if (argument == "--elevate") options.elevate = true;
         else if (argument == "--language") options.languages.push_back(value());
         else if (argument == "--label") options.label = value();
         else if (argument == "--stub") options.stub = value();

@@ -18,6 +18,7 @@ struct BuildOptions {
     bool hideOverwriteChoice = false;
     bool hideFileList = false;
     bool testFirst = false;
+    bool elevate = false;  // the manifest asks for administrator rights
     std::vector<std::string> languages;  // language text files, in the order given
     std::optional<std::string> label;    // the archive's file name when not given
     std::string stub;

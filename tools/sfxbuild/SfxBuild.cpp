@@ -1,6 +1,8 @@
 #include "SfxBuild.h"
 
+#include <algorithm>
 #include <filesystem>
+#include <string_view>
 #include <fstream>
 
 #include "BuildError.h"
@@ -51,6 +53,21 @@ std::vector<uint8_t> SealedStub(std::vector<uint8_t> stub, const std::string& pa
     return stub;
 }
 
+// The stub's manifest asks for the rights of whoever starts it; the blanks
+// after that level leave room for the administrator's, written in place so
+// that nothing else in the stub moves.
+constexpr char kInvokerLevel[] = "level=\"asInvoker\"           ";
+constexpr char kAdministratorLevel[] = "level=\"requireAdministrator\"";
+static_assert(sizeof kInvokerLevel == sizeof kAdministratorLevel);
+
+void RequireAdministrator(std::vector<uint8_t>& stub, const std::string& path) {
+    const std::string_view invoker(kInvokerLevel, sizeof kInvokerLevel - 1);
+    const auto at = std::search(stub.begin(), stub.end(), invoker.begin(), invoker.end());
+    if (at == stub.end() || std::search(at + 1, stub.end(), invoker.begin(), invoker.end()) != stub.end())
+        throw BuildError("the stub " + path + " has no one execution level to raise");
+    std::copy(kAdministratorLevel, kAdministratorLevel + invoker.size(), at);
+}
+
 // Writing the output over one of the inputs would lose it.
 void CheckOutputIsNoInput(const BuildOptions& options) {
     for (const std::string& input : {options.stub, options.module, options.archive}) {
@@ -94,8 +111,9 @@ std::vector<uint8_t> LanguageBlocks(const std::vector<std::string>& languageFile
 
 void BuildSfx(const BuildOptions& options) {
     const SfxSettings settings = SettingsFromOptions(options, fs::path(options.archive).filename().string());
-    const std::vector<uint8_t> stub = ReadWholeFile(options.stub);
+    std::vector<uint8_t> stub = ReadWholeFile(options.stub);
     CheckImageFile(stub, "stub", options.stub);
+    if (options.elevate) RequireAdministrator(stub, options.stub);
     const std::vector<uint8_t> module = ReadWholeFile(options.module);
     CheckImageFile(module, "module", options.module);
     const std::vector<uint8_t> languages = LanguageBlocks(options.languages);

@@ -39,8 +39,12 @@ bool CreateFolderTree(const std::wstring& folder) {
     if (folder.empty()) return false;
     for (const std::wstring& step : FolderChain(SystemPath(folder))) {
         if (CreateDirectoryW(step.c_str(), nullptr)) continue;
+        const DWORD error = GetLastError();  // why it failed, for the caller
         const DWORD attributes = GetFileAttributesW(step.c_str());
-        if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0) return false;
+        if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0) {
+            SetLastError(error);
+            return false;
+        }
     }
     return FolderExists(folder);
 }

@@ -18,6 +18,7 @@ bool FolderExists(const std::wstring& name);
 int64_t FileSizeOf(const std::wstring& name);
 
 // Creates the folder with every missing parent; true when it exists then.
+// On false, the system's last error tells why a folder could not be made.
 bool CreateFolderTree(const std::wstring& folder);
 
 // ANSI text of the system code page as a wide string.

@@ -6,6 +6,7 @@
 #include "ExtractionOutcome.h"
 #include "FileChoice.h"
 #include "Form1.h"
+#include "FolderPaths.h"
 #include "FolderWritable.h"
 #include "MainWindowState.h"
 #include "MessageBoxes.h"
@@ -47,7 +48,8 @@ bool TForm1::DestinationUsable(const std::wstring& destination) {
         return false;
     }
     if ((!FolderExists(destination) && !CreateFolderTree(destination)) || !IsFolderWritable(destination)) {
-        InformationBox(Message(41), boxCaption);
+        const DWORD error = GetLastError();
+        InformationBox(Message(UnusableDestinationMessage(error, !Message(67).empty())), boxCaption);
         return false;
     }
     return true;
