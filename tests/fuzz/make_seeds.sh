@@ -16,7 +16,7 @@ out=$1 sfxbuild=$2 stub=$3 module=$4
 here=$(cd "$(dirname "$0")" && pwd)
 lang=$here/../../sfx/startup/lang
 rm -rf "$out"
-mkdir -p "$out"/{work,pe_image,sfx_file,payload_blocks,language_text,seven_zip_header,build_options}
+mkdir -p "$out"/{work,pe_image,sfx_file,payload_blocks,payload_seal,language_text,seven_zip_header,build_options}
 work=$out/work
 
 size() { stat -c %s "$1"; }
@@ -26,16 +26,18 @@ slice() {
   dd if="$1" of="$4" bs=64K iflag=skip_bytes,count_bytes skip="$2" count="$3" status=none
 }
 
-# mini_pe FILE CHARACTERISTICS: a PE32 image of one 512-byte section after
-# 512 bytes of headers, ending where that section ends.
+# mini_pe FILE CHARACTERISTICS [sealed]: a PE32 image of one 512-byte section
+# after 512 bytes of headers, ending where that section ends; "sealed" adds a
+# second one, the seal's, as a stub has it.
 mini_pe() {
-  python3 - "$1" "$2" <<'EOF'
+  python3 - "$1" "$2" "${3:-}" <<'EOF'
 import struct, sys
-image = bytearray(0x400)
+sealed = sys.argv[3] == "sealed"
+image = bytearray(0x600 if sealed else 0x400)
 image[0:2] = b"MZ"
 struct.pack_into("<I", image, 0x3C, 0x40)
 image[0x40:0x44] = b"PE\0\0"
-struct.pack_into("<HHIIIHH", image, 0x44, 0x14C, 1, 0, 0, 0, 224, int(sys.argv[2], 0))
+struct.pack_into("<HHIIIHH", image, 0x44, 0x14C, 2 if sealed else 1, 0, 0, 0, 224, int(sys.argv[2], 0))
 opt = 0x58
 struct.pack_into("<H", image, opt, 0x10B)
 struct.pack_into("<II", image, opt + 32, 0x1000, 0x200)  # section and file alignment
@@ -45,13 +47,17 @@ struct.pack_into("<I", image, opt + 92, 16)              # data directories
 struct.pack_into("<8sIIIII", image, opt + 224, b".text", 0x200, 0x1000, 0x200, 0x200, 0)
 struct.pack_into("<I", image, opt + 224 + 36, 0x60000020)
 image[0x200:0x400] = b"\xC3" * 0x200
+if sealed:
+    struct.pack_into("<8sIIIII", image, opt + 264, b".brseal", 0x200, 0x2000, 0x200, 0x400, 0)
+    struct.pack_into("<I", image, opt + 264 + 36, 0x40000040)
+    image[0x400:0x408] = b"BRSEAL01"
 open(sys.argv[1], "wb").write(image)
 EOF
 }
 
 bash "$here/../support/make_test_archives.sh" "$work/archives" >/dev/null
 archives=$work/archives
-mini_pe "$work/mini.exe" 0x0102
+mini_pe "$work/mini.exe" 0x0102 sealed
 mini_pe "$work/mini.dll" 0x2102
 
 # Self-extractors: NAME STUB MODULE ARCHIVE sfxbuild-options...
@@ -92,6 +98,7 @@ else
   echo "make_seeds: no osslsigncode, no signed seeds" >&2
 fi
 
+cp "$out"/sfx_file/*.exe "$out/payload_seal/"
 cp "$stub" "$out/pe_image/stub.exe"
 cp "$module" "$out/pe_image/module.dll"
 cp "$work/mini.exe" "$work/mini.dll" "$out/pe_image/"
