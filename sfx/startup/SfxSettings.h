@@ -43,6 +43,7 @@ static_assert(offsetof(SfxSettings, hideFileList) == 828);
 
 constexpr uint8_t kSettingsSignature[4] = {0x03, 'B', 'S', 'Z'};
 constexpr char kDefaultTitle[] = "Brindlepacker SFX";
+constexpr wchar_t kDefaultCaption[] = L"Brindlepacker SFX";  // the same, for the wide boxes
 
 enum OverwriteMode : uint8_t { kOverwriteAll = 0, kSkipExisting = 1, kAskEach = 2 };
 

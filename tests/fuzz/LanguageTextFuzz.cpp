@@ -11,11 +11,11 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string text(reinterpret_cast<const char*>(data), size);
-    std::vector<std::string> messages;
+    LanguageText parsed;
     std::vector<uint8_t> block;
     try {
-        messages = ParseLanguageText(text, "input");
-        block = MakeLanguageBlock(messages, "input");
+        parsed = ParseLanguageText(text, "input");
+        block = MakeLanguageBlock(parsed, "input");
     } catch (const BuildError&) {
         return 0;
     }
@@ -28,8 +28,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     Require(ReadLanguageBlock(source, buffer, table, count) && source.Position() == block.size(),
             "a block sfxbuild makes reads as one whole block");
     MessageRow expected;
-    std::copy(messages.begin(), messages.end(), expected.begin());
-    expected[0] = kLanguageLead + expected[0];
+    std::copy(parsed.messages.begin(), parsed.messages.end(), expected.begin());
+    expected[0] = (parsed.record ? LanguageRecordText(*parsed.record) : kLanguageLead) + expected[0];
     Require(table[0] == expected, "the program reads the messages sfxbuild wrote");
+    Require(ReadLanguageRecord(table[0][0]).has_value() == parsed.record.has_value(),
+            "the program finds the language record exactly where sfxbuild wrote one");
     return 0;
 }

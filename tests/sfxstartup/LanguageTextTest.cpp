@@ -48,8 +48,29 @@ TEST(ParseLanguageText, MessagesInTurn) {
         {"1=\xC8\xE7\xE2\xEB\xE5\xF7\xFC\n", {"\xC8\xE7\xE2\xEB\xE5\xF7\xFC"}},
         {"", {}},
     };
-    for (const auto& c : cases) EXPECT_EQ(ParseLanguageText(c.text, "t"), c.messages) << c.text;
-    EXPECT_EQ(ParseLanguageText(Numbered(100), "t").size(), 100u);
+    for (const auto& c : cases) EXPECT_EQ(ParseLanguageText(c.text, "t").messages, c.messages) << c.text;
+    EXPECT_EQ(ParseLanguageText(Numbered(100), "t").messages.size(), 100u);
+}
+
+// The language and code page ahead of message 1, in decimal or hexadecimal.
+TEST(ParseLanguageText, HeaderNamesLanguageAndCodePage) {
+    const struct {
+        std::string text;
+        bool hasRecord;
+        uint16_t language, codePage;
+    } cases[] = {
+        {"LANGUAGE=0x0419\nCODEPAGE=1251\n1=a\n", true, 0x0419, 1251},
+        {"# ru\nCODEPAGE=0x4E3\r\nLANGUAGE=1049\r\n1=a\n", true, 0x0419, 1251},
+        {"LANGUAGE=65535\nCODEPAGE=65001\n", true, 0xFFFF, 65001},
+        {"1=a\n", false, 0, 0},
+    };
+    for (const auto& c : cases) {
+        const LanguageText parsed = ParseLanguageText(c.text, "t");
+        ASSERT_EQ(parsed.record.has_value(), c.hasRecord) << c.text;
+        if (!c.hasRecord) continue;
+        EXPECT_EQ(parsed.record->languageId, c.language) << c.text;
+        EXPECT_EQ(parsed.record->codePage, c.codePage) << c.text;
+    }
 }
 
 TEST(ParseLanguageText, RefusesWhatIsNoMessage) {
@@ -67,6 +88,14 @@ TEST(ParseLanguageText, RefusesWhatIsNoMessage) {
         {"1=ends in \\\n", "lone"},
         {std::string("1=zero\0byte\n", 12), "zero byte"},
         {Numbered(101), "line 101: more than 100 messages"},
+        {"1=a\nLANGUAGE=1049\nCODEPAGE=1251\n", "line 2: LANGUAGE must come before message 1"},
+        {"LANGUAGE=1049\n1=a\n", "line 1: LANGUAGE and CODEPAGE go together"},
+        {"LANGUAGE=1049\nLANGUAGE=1033\nCODEPAGE=1251\n", "line 2: LANGUAGE is given twice"},
+        {"LANGUAGE=0\nCODEPAGE=1251\n", "line 1: 0 is out of range"},
+        {"LANGUAGE=65536\nCODEPAGE=1251\n", "out of range"},
+        {"LANGUAGE=1049\nCODEPAGE=ru\n", "line 2: \"ru\" is not a number"},
+        {"LANGUAGE=0x\nCODEPAGE=1251\n", "is not a number"},
+        {"language=1049\n", "expected NUMBER=TEXT"},
     };
     for (const auto& c : cases) {
         try {
@@ -80,38 +109,56 @@ TEST(ParseLanguageText, RefusesWhatIsNoMessage) {
 }
 
 TEST(MakeLanguageBlock, ReadsBackAsTheStubReadsIt) {
-    const std::vector<std::string> messages = {"first", "", "third\r\n"};
-    const MessageRow row = ReadBack(MakeLanguageBlock(messages, "t"));
+    const LanguageText text = {std::nullopt, {"first", "", "third\r\n"}};
+    const MessageRow row = ReadBack(MakeLanguageBlock(text, "t"));
     EXPECT_EQ(row[0], std::string(kLanguageLead) + "first");
     EXPECT_EQ(row[1], "");
     EXPECT_EQ(row[2], "third\r\n");
+    EXPECT_FALSE(ReadLanguageRecord(row[0]).has_value());
 
-    const std::vector<std::string> biggest = {std::string(kMaxLanguageBlockData - 5, 'x')};
+    // With a language, its record stands ahead of message 1.
+    const MessageRow russian = ReadBack(MakeLanguageBlock({LanguageRecord{0x0419, 1251}, {"first"}}, "t"));
+    EXPECT_EQ(russian[0], "BRL2041904E3first");
+    ASSERT_TRUE(ReadLanguageRecord(russian[0]).has_value());
+    EXPECT_EQ(ReadLanguageRecord(russian[0])->codePage, 1251);
+
+    const LanguageText biggest = {std::nullopt, {std::string(kMaxLanguageBlockData - 5, 'x')}};
     EXPECT_EQ(ReadBack(MakeLanguageBlock(biggest, "t"))[0].size(), kMaxLanguageBlockData - 1);
-    const std::vector<std::string> tooBig = {std::string(kMaxLanguageBlockData - 4, 'x')};
+    const LanguageText tooBig = {std::nullopt, {std::string(kMaxLanguageBlockData - 4, 'x')}};
     EXPECT_THROW(MakeLanguageBlock(tooBig, "t"), BuildError);
 }
 
 TEST(ShippedLanguages, SixtySevenMessagesEach) {
     for (const char* name : {"English.txt", "Russian.txt"}) {
         const std::string path = std::string(SFX_LANG_DIR) + "/" + name;
-        const std::vector<std::string> messages = ParseLanguageText(TextFile(path), path);
+        const LanguageText text = ParseLanguageText(TextFile(path), path);
+        const std::vector<std::string>& messages = text.messages;
         ASSERT_EQ(messages.size(), 67u) << name;
+        ASSERT_TRUE(text.record.has_value()) << name << " names no language";
         for (size_t k = 1; k < messages.size(); ++k) EXPECT_FALSE(messages[k].empty()) << name << " " << k + 1;
         EXPECT_NE(messages[22].find("www.brindlepacker.example"), std::string::npos) << name;
         EXPECT_NE(messages[63].find("7-Zip"), std::string::npos) << name;
         EXPECT_EQ(messages[64], "\r\n") << name;
-        const MessageRow row = ReadBack(MakeLanguageBlock(messages, name));
+        const MessageRow row = ReadBack(MakeLanguageBlock(text, name));
         EXPECT_EQ(row[66], messages[66]);
         EXPECT_EQ(row[67], "");
     }
     // Code page 1251: "&Извлечь" as its single bytes.
-    const std::string russian = TextFile(std::string(SFX_LANG_DIR) + "/Russian.txt");
-    EXPECT_EQ(ParseLanguageText(russian, "ru")[5], "&\xC8\xE7\xE2\xEB\xE5\xF7\xFC");
+    const LanguageText russian = ParseLanguageText(TextFile(std::string(SFX_LANG_DIR) + "/Russian.txt"), "ru");
+    EXPECT_EQ(russian.messages[5], "&\xC8\xE7\xE2\xEB\xE5\xF7\xFC");
+    EXPECT_EQ(russian.record->languageId, 0x0419);
+    EXPECT_EQ(russian.record->codePage, 1251);
+    const LanguageText english = ParseLanguageText(TextFile(std::string(SFX_LANG_DIR) + "/English.txt"), "en");
+    EXPECT_EQ(english.record->languageId, 0x0409);
+    EXPECT_EQ(english.record->codePage, 1252);
 }
 
-TEST(ShippedLanguages, TheBuiltInBlockIsTheEnglishText) {
-    const std::string english = TextFile(std::string(SFX_LANG_DIR) + "/English.txt");
-    EXPECT_EQ(std::string(reinterpret_cast<const char*>(kEnglishLanguageText), kEnglishLanguageTextSize), english);
-    EXPECT_EQ(LanguageBlocks({}), MakeLanguageBlock(ParseLanguageText(english, "en"), "en"));
+TEST(ShippedLanguages, TheBuiltInBlocksAreEnglishThenRussian) {
+    std::vector<uint8_t> expected;
+    for (const char* name : {"English.txt", "Russian.txt"}) {
+        const std::string text = TextFile(std::string(SFX_LANG_DIR) + "/" + name);
+        const std::vector<uint8_t> block = MakeLanguageBlock(ParseLanguageText(text, name), name);
+        expected.insert(expected.end(), block.begin(), block.end());
+    }
+    EXPECT_EQ(LanguageBlocks({}), expected);
 }

@@ -123,7 +123,8 @@ TEST_F(SfxBuild, EachPieceLandsWhereTheStubLooksForIt) {
     EXPECT_EQ(languageBlockCount, 2);
     EXPECT_EQ(messageTable[0][5], "&Extract");
     EXPECT_EQ(messageTable[1][5], "&\xC8\xE7\xE2\xEB\xE5\xF7\xFC");
-    EXPECT_EQ(messageTable[0][0].substr(0, 4), "BRL1");
+    EXPECT_EQ(messageTable[0][0].substr(0, 12), "BRL2040904E4") << "English, code page 1252";
+    EXPECT_EQ(messageTable[1][0].substr(0, 12), "BRL2041904E3") << "Russian, code page 1251";
     messageTable = {};
     languageBlockCount = 0;
 
@@ -157,8 +158,10 @@ TEST_F(SfxBuild, DefaultsAndTheSameBytesEveryTime) {
     languageBlockCount = 0;
     SfxSettings s{};
     ReadLanguagesAndSettings(exe, LocatePayload(exe).languageBlocksOffset, s);
-    EXPECT_EQ(languageBlockCount, 1) << "the built-in English block";
+    EXPECT_EQ(languageBlockCount, 2) << "the built-in English and Russian blocks";
     EXPECT_NE(messageTable[0][22].find("brindlepacker.example"), std::string::npos);
+    EXPECT_EQ(messageTable[0][5], "&Extract");
+    EXPECT_EQ(messageTable[1][5], "&\xC8\xE7\xE2\xEB\xE5\xF7\xFC");
     messageTable = {};
     languageBlockCount = 0;
     EXPECT_EQ(ReadSetting(s.archiveLabel), "Tools");

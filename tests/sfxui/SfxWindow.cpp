@@ -10,14 +10,28 @@ namespace {
 std::string work;
 std::map<int, std::string> messages;
 
-// The language text's messages with their escapes resolved.
+// Text of a code page as UTF-8, the form in which TextOf reads windows.
+std::string Utf8From(const std::string& text, UINT codePage) {
+    const int wide = MultiByteToWideChar(codePage, 0, text.data(), int(text.size()), nullptr, 0);
+    std::wstring w(size_t(wide > 0 ? wide : 0), L'\0');
+    MultiByteToWideChar(codePage, 0, text.data(), int(text.size()), w.data(), wide);
+    std::string out(size_t(WideCharToMultiByte(CP_UTF8, 0, w.c_str(), int(w.size()), nullptr, 0, nullptr, nullptr)), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, w.c_str(), int(w.size()), out.data(), int(out.size()), nullptr, nullptr);
+    return out;
+}
+
+// The language text's messages with their escapes resolved, in UTF-8 from
+// the code page its header names.
 std::map<int, std::string> ReadLanguage(const char* path) {
     std::map<int, std::string> texts;
+    UINT codePage = CP_ACP;
     std::ifstream in(path, std::ios::binary);
     for (std::string line; std::getline(in, line);) {
         if (!line.empty() && line.back() == '\r') line.pop_back();
         const size_t equals = line.find('=');
         if (line.empty() || line[0] == '#' || equals == std::string::npos) continue;
+        if (line.compare(0, equals, "CODEPAGE") == 0) codePage = UINT(std::stoul(line.substr(equals + 1), nullptr, 0));
+        if (line.compare(0, equals, "LANGUAGE") == 0 || line.compare(0, equals, "CODEPAGE") == 0) continue;
         std::string text;
         for (size_t i = equals + 1; i < line.size(); ++i) {
             if (line[i] != '\\' || i + 1 == line.size()) {
@@ -27,7 +41,7 @@ std::map<int, std::string> ReadLanguage(const char* path) {
             const char c = line[++i];
             text += c == 'r' ? '\r' : c == 'n' ? '\n' : c == 't' ? '\t' : c;
         }
-        texts[std::stoi(line.substr(0, equals))] = text;
+        texts[std::stoi(line.substr(0, equals))] = Utf8From(text, codePage);
     }
     return texts;
 }

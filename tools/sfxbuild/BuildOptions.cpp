@@ -25,18 +25,22 @@ const char kUsage[] =
     "                           unless every one of them is sound\n"
     "  --elevate                ask Windows for administrator rights at start (for a\n"
     "                           destination under Program Files); default: none\n"
-    "  --language FILE          a language text (repeatable; the first one is shown;\n"
-    "                           default: the built-in English one)\n"
+    "  --language FILE          a language text (repeatable; the one of the user's\n"
+    "                           language is shown, else the first; default: the\n"
+    "                           built-in English and Russian ones, English first)\n"
     "  --label L                the archive's label (default: its file name)\n"
     "  --stub FILE              the stub program (default: br7zsfx.exe beside sfxbuild)\n"
     "  --module FILE            the extraction module (default: 7z.dll beside sfxbuild)\n"
     "  --help                   this text\n"
     "\n"
-    "Texts are taken byte for byte, in the ANSI code page of the systems that are\n"
+    "Settings are taken byte for byte, in the ANSI code page of the systems that are\n"
     "to show them. A language text holds one message a line, \"NUMBER=TEXT\",\n"
     "numbered from 1 without a gap (at most 100), with \\r, \\n, \\t and \\\\ as\n"
-    "escapes; lines starting with \"#\" are comments. The lang folder of the sources\n"
-    "has the English and Russian ones to start from.\n";
+    "escapes; lines starting with \"#\" are comments. Ahead of message 1, the lines\n"
+    "\"LANGUAGE=ID\" and \"CODEPAGE=CP\" name its Windows language and the code page\n"
+    "of its bytes: it is then shown to users of that language, in any system code\n"
+    "page; a text without them is shown in the system's. The lang folder of the\n"
+    "sources has the English and Russian ones to start from.\n";
 
 namespace {
 

@@ -30,11 +30,25 @@ std::string Unescape(const std::string& text, const std::string& what, size_t li
     return out;
 }
 
+// A header value: decimal, or hexadecimal after "0x"; 1 to 65535.
+uint16_t HeaderNumber(const std::string& value, const std::string& what, size_t line) {
+    const bool hex = value.size() > 2 && value[0] == '0' && (value[1] == 'x' || value[1] == 'X');
+    const std::string digits = hex ? value.substr(2) : value;
+    const char* allowed = hex ? "0123456789abcdefABCDEF" : "0123456789";
+    if (digits.empty() || digits.size() > 5 || digits.find_first_not_of(allowed) != std::string::npos)
+        Refuse(what, line, "\"" + value + "\" is not a number");
+    const unsigned long number = std::stoul(digits, nullptr, hex ? 16 : 10);
+    if (number == 0 || number > 0xFFFF) Refuse(what, line, value + " is out of range (1 to 65535)");
+    return uint16_t(number);
+}
+
 }  // namespace
 
-std::vector<std::string> ParseLanguageText(const std::string& text, const std::string& what) {
-    std::vector<std::string> messages;
-    size_t lineNumber = 0;
+LanguageText ParseLanguageText(const std::string& text, const std::string& what) {
+    LanguageText parsed;
+    std::vector<std::string>& messages = parsed.messages;
+    std::optional<uint16_t> language, codePage;
+    size_t lineNumber = 0, headerLine = 0;
     for (size_t start = 0; start < text.size();) {
         size_t end = text.find('\n', start);
         if (end == std::string::npos) end = text.size();
@@ -46,6 +60,14 @@ std::vector<std::string> ParseLanguageText(const std::string& text, const std::s
 
         const size_t equals = line.find('=');
         const std::string number = line.substr(0, equals);
+        if (equals != std::string::npos && (number == "LANGUAGE" || number == "CODEPAGE")) {
+            std::optional<uint16_t>& field = number == "LANGUAGE" ? language : codePage;
+            if (!messages.empty()) Refuse(what, lineNumber, number + " must come before message 1");
+            if (field) Refuse(what, lineNumber, number + " is given twice");
+            field = HeaderNumber(line.substr(equals + 1), what, lineNumber);
+            headerLine = lineNumber;
+            continue;
+        }
         if (equals == std::string::npos || number.empty() || number.size() > 3 ||
             number.find_first_not_of("0123456789") != std::string::npos)
             Refuse(what, lineNumber, "expected NUMBER=TEXT");
@@ -55,12 +77,15 @@ std::vector<std::string> ParseLanguageText(const std::string& text, const std::s
         if (messages.size() == size_t(kMessagesPerRow)) Refuse(what, lineNumber, "more than 100 messages");
         messages.push_back(Unescape(line.substr(equals + 1), what, lineNumber));
     }
-    return messages;
+    if (language.has_value() != codePage.has_value())
+        Refuse(what, headerLine, "LANGUAGE and CODEPAGE go together");
+    if (language) parsed.record = LanguageRecord{*language, *codePage};
+    return parsed;
 }
 
-std::vector<uint8_t> MakeLanguageBlock(const std::vector<std::string>& messages, const std::string& what) {
-    std::string data = kLanguageLead;
-    for (const std::string& message : messages) {
+std::vector<uint8_t> MakeLanguageBlock(const LanguageText& text, const std::string& what) {
+    std::string data = text.record ? LanguageRecordText(*text.record) : std::string(kLanguageLead);
+    for (const std::string& message : text.messages) {
         data += message;
         data += '\0';
     }

@@ -95,11 +95,17 @@ void CheckImageFile(const std::vector<uint8_t>& file, const std::string& role, c
 std::vector<uint8_t> LanguageBlocks(const std::vector<std::string>& languageFiles) {
     if (languageFiles.size() > kMaxLanguageBlocks)
         throw BuildError(std::to_string(languageFiles.size()) + " languages; at most 32 fit");
-    if (languageFiles.empty()) {
-        const std::string english(reinterpret_cast<const char*>(kEnglishLanguageText), kEnglishLanguageTextSize);
-        return MakeLanguageBlock(ParseLanguageText(english, "the built-in English text"), "English");
-    }
     std::vector<uint8_t> blocks;
+    if (languageFiles.empty()) {
+        const std::pair<const unsigned char*, size_t> builtIn[] = {
+            {kEnglishLanguageText, kEnglishLanguageTextSize}, {kRussianLanguageText, kRussianLanguageTextSize}};
+        for (const auto& [bytes, size] : builtIn) {
+            const std::string text(reinterpret_cast<const char*>(bytes), size);
+            const std::vector<uint8_t> block = MakeLanguageBlock(ParseLanguageText(text, "a built-in text"), "built in");
+            blocks.insert(blocks.end(), block.begin(), block.end());
+        }
+        return blocks;
+    }
     for (const std::string& path : languageFiles) {
         const std::vector<uint8_t> file = ReadWholeFile(path);
         const std::string text(file.begin(), file.end());

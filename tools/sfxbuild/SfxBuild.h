@@ -9,9 +9,11 @@
 
 #include "BuildOptions.h"
 
-// The built-in English language text, embedded at build time.
+// The built-in language texts, embedded at build time.
 extern const unsigned char kEnglishLanguageText[];
 extern const size_t kEnglishLanguageTextSize;
+extern const unsigned char kRussianLanguageText[];
+extern const size_t kRussianLanguageTextSize;
 
 // Throws BuildError for an input that is missing, unreadable or unfit; the
 // output is then left as it was.
@@ -21,5 +23,6 @@ void BuildSfx(const BuildOptions& options);
 // ends: the stub finds what follows by the image's end.
 void CheckImageFile(const std::vector<uint8_t>& file, const std::string& role, const std::string& path);
 
-// The blocks for the language texts named, or the built-in English one.
+// The blocks for the language texts named, or the built-in English and
+// Russian ones, English first.
 std::vector<uint8_t> LanguageBlocks(const std::vector<std::string>& languageFiles);

@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "MessageTable.h"
+#include "MessageText.h"
 #include "PayloadSeal.h"
 #include "ProgramEnd.h"
 #include "SfxSettings.h"
@@ -20,6 +20,6 @@
 }
 
 [[noreturn]] void SignatureFailure() {
-    MessageBoxA(nullptr, Message(43).c_str(), kDefaultTitle, MB_ICONERROR | MB_OK);
+    MessageBoxW(nullptr, MessageText(43).c_str(), kDefaultCaption, MB_ICONERROR | MB_OK);
     EndProcess(kExitFailure);
 }

@@ -7,6 +7,7 @@
 #include "ArchiveEnd.h"
 #include "Destination.h"
 #include "ExeFile.h"
+#include "LanguageRecord.h"
 #include "MessageTable.h"
 #include "ModuleCopy.h"
 #include "PayloadError.h"
@@ -76,6 +77,8 @@ void PrepareWorkFolder() {
     PrepareWorkFolder();                                              // steps 1 to 5
     currentLanguage = 1;                                              // step 6
     ReadPayload();                                                    // steps 7 and 9
+    // The user's own language, where a block says which one it is.
+    currentLanguage = ChooseLanguageRow(messageTable, languageBlockCount, GetUserDefaultUILanguage());
     archiveCopyPath = AnsiToWide(workFolder + kArchiveCopyName);      // step 8
     ApplyDefaultTitle(sfxSettings);                                   // step 10
     FixDestination(sfxSettings, CurrentDirectory(), systemTempPath);  // step 11

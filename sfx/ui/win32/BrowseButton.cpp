@@ -5,7 +5,7 @@
 #include "BrowseDr.h"
 #include "Controls.h"
 #include "Form1.h"
-#include "MessageTable.h"
+#include "MessageText.h"
 #include "SystemPath.h"
 
 namespace {
@@ -25,7 +25,7 @@ std::string AnsiFromWide(const std::wstring& text) {
 
 void TForm1::ButtonBrowseClick() {
     TBrowseDirectoryDlg browser;
-    browser.SetCaption(Message(18));
+    browser.SetCaption(MessageText(18));
     browser.SetSelection(AnsiFromWide(TextOf(EditBox1)));
     if (!browser.Execute()) return;
     SetText(EditBox1, browser.Selection());

@@ -3,6 +3,7 @@
 #include "BrowseDr.h"
 
 #include <cstring>
+#include <iterator>
 
 #include "ShellFolders.h"
 
@@ -48,16 +49,16 @@ void TBrowseDirectoryDlg::SetEnableOKButton(bool Value) {
     if (FDialog) SendMessageA(FDialog, BFFM_ENABLEOK, 0, Value);
 }
 
-std::string TBrowseDirectoryDlg::Caption() const {
+std::wstring TBrowseDirectoryDlg::Caption() const {
     if (!FDialog) return FCaption;
-    char title[256] = {};
-    const int length = GetWindowTextA(FDialog, title, int(sizeof title));
-    return std::string(title, length > 0 ? size_t(length) : 0);
+    wchar_t title[256] = {};
+    const int length = GetWindowTextW(FDialog, title, int(std::size(title)));
+    return std::wstring(title, length > 0 ? size_t(length) : 0);
 }
 
-void TBrowseDirectoryDlg::SetCaption(const std::string& Value) {
+void TBrowseDirectoryDlg::SetCaption(const std::wstring& Value) {
     FCaption = Value;
-    if (FDialog) SetWindowTextA(FDialog, Value.c_str());
+    if (FDialog) SetWindowTextW(FDialog, Value.c_str());
 }
 
 bool TBrowseDirectoryDlg::Execute() {

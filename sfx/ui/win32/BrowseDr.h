@@ -45,8 +45,8 @@ public:
     // The system image list's index of the chosen folder's icon.
     int ImageIndex() const { return FImageIndex; }
     // While the dialog is open, its window's title.
-    std::string Caption() const;
-    void SetCaption(const std::string& Value);
+    std::wstring Caption() const;
+    void SetCaption(const std::wstring& Value);
     bool ShowSelectionInStatus = false;
 
     TBDSelChangedEvent OnSelChanged;
@@ -74,7 +74,7 @@ private:
     bool FFitStatusText = true;
     bool FEnableOKButton = true;
     int FImageIndex = -1;
-    std::string FCaption;
+    std::wstring FCaption;
 
     HWND FDialog = nullptr;  // while Execute runs, from DoInitialized on
     LPITEMIDLIST FSelectionPidl = nullptr;

@@ -76,7 +76,7 @@ void TBrowseDirectoryDlg::DoInitialized(HWND window) {
     SendMessageA(window, BFFM_ENABLEOK, 0, FEnableOKButton);
     if (!FStatusText.empty()) SendStatusText();
     if (!FSelection.empty() || FSelectionPidl) ApplySelection();
-    if (!FCaption.empty()) SetWindowTextA(window, FCaption.c_str());
+    if (!FCaption.empty()) SetWindowTextW(window, FCaption.c_str());
     if (OnCreate) OnCreate(this);
 }
 

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "MessageTable.h"
+#include "MessageText.h"
 #include "SystemPath.h"
 
 void SetText(HWND control, const std::string& ansiText) { SetText(control, WideFromAnsi(ansiText)); }
@@ -45,4 +46,4 @@ void Focus(HWND control) {
     if (control) SetFocus(control);
 }
 
-void SetMessageText(HWND control, int message) { SetText(control, Message(message)); }
+void SetMessageText(HWND control, int message) { SetText(control, MessageText(message)); }

@@ -12,6 +12,7 @@
 #include "MessageBoxes.h"
 #include "MessagePump.h"
 #include "MessageTable.h"
+#include "MessageText.h"
 #include "OverwriteRules.h"
 #include "ProgramEnd.h"
 #include "RunAfterExtract.h"
@@ -44,12 +45,12 @@ std::vector<bool> SelectedEntries(HWND list, size_t count) {
 
 bool TForm1::DestinationUsable(const std::wstring& destination) {
     if (destination.empty()) {
-        InformationBox(Message(40), boxCaption);
+        InformationBox(MessageText(40), boxCaption);
         return false;
     }
     if ((!FolderExists(destination) && !CreateFolderTree(destination)) || !IsFolderWritable(destination)) {
         const DWORD error = GetLastError();
-        InformationBox(Message(UnusableDestinationMessage(error, !Message(67).empty())), boxCaption);
+        InformationBox(MessageText(UnusableDestinationMessage(error, !Message(67).empty())), boxCaption);
         return false;
     }
     return true;
@@ -87,7 +88,7 @@ void TForm1::Button2Click() {
     // Nothing selected would otherwise leave the masks empty, which means
     // the whole archive.
     if (choice.nothingChosen) {
-        InformationBox(Message(42), boxCaption);
+        InformationBox(MessageText(42), boxCaption);
         return;
     }
 
@@ -114,8 +115,8 @@ void TForm1::Button2Click() {
     const bool hasRunCommand = sfxSettings.runCommand[0] != 0;
     const ExtractionOutcome outcome =
         DecideOutcome(int32_t(result), session->ErrorCount(), cancelled, sfxSettings.showDoneMessage, hasRunCommand);
-    if (outcome.reportFailure) InformationBox(Message(42), boxCaption);
-    if (outcome.reportDone) InformationBox(Message(47), kDefaultTitle);
+    if (outcome.reportFailure) InformationBox(MessageText(42), boxCaption);
+    if (outcome.reportDone) InformationBox(MessageText(47), kDefaultCaption);
     if (outcome.runCommand) RunAfterExtract(destination);
     exitCode = outcome.exitCode;
     extractionRunning = false;

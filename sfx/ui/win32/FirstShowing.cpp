@@ -7,6 +7,7 @@
 #include "Form1Layout.h"
 #include "MessageBoxes.h"
 #include "MessageTable.h"
+#include "MessageText.h"
 #include "PasswordEvent.h"
 #include "ProgramEnd.h"
 #include "SevenZip.h"
@@ -21,7 +22,7 @@ void TForm1::FirstShowing() {
     if (!session->OpenArchive()) {
         // Encrypted item names and a refused password: the user cancelled.
         if (passwordMemory.refused) EndProcess(kExitCancelled);
-        ErrorBox(Message(38), kDefaultTitle);
+        ErrorBox(MessageText(38), kDefaultCaption);
         EndProcess(kExitFailure);
     }
     SendMessageW(ListFiles, LB_RESETCONTENT, 0, 0);

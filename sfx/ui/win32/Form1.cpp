@@ -13,6 +13,7 @@
 #include "MainWindowState.h"
 #include "MessageBoxes.h"
 #include "MessageTable.h"
+#include "MessageText.h"
 #include "OverwriteRules.h"
 #include "ProgramStart.h"
 #include "SevenZip.h"
@@ -51,7 +52,7 @@ bool TForm1::Create() {
 
 // Set-up steps 3 to 10: the loading state.
 void TForm1::SetUp() {
-    boxCaption = ReadSetting(sfxSettings.title);
+    boxCaption = WideFromAnsi(ReadSetting(sfxSettings.title));
     HANDLE picture =
         LoadImageW(GetModuleHandleW(nullptr), kBitmapName, IMAGE_BITMAP, Scaled(kPictureSize), Scaled(kPictureSize),
                    LR_DEFAULTCOLOR);
@@ -84,7 +85,7 @@ void TForm1::SetUp() {
     Enable(Button3, true);
     SetProgress(ProgressBar1, 0);
     SendMessageW(ListFiles, LB_RESETCONTENT, 0, 0);
-    SendMessageW(ListFiles, LB_ADDSTRING, 0, LPARAM(WideFromAnsi(Message(4)).c_str()));
+    SendMessageW(ListFiles, LB_ADDSTRING, 0, LPARAM(MessageText(4).c_str()));
     for (HWND control : {ListFiles, EditBox1, ButtonBrowse}) Enable(control, false);
     SetDefaultButton(Button2);
     focusWhenInactive = Button3;
@@ -179,7 +180,7 @@ void TForm1::Button3Click() {
     RequestClose();
 }
 
-void TForm1::Button4Click() { PlainBox(Message(64), boxCaption); }
+void TForm1::Button4Click() { PlainBox(MessageText(64), boxCaption); }
 
 void TForm1::SetClientHeight(int height) {
     RECT window, client;

@@ -48,7 +48,7 @@ public:
 
     // Created once with the window; never destroyed before the process ends.
     TSevenZip* session = nullptr;
-    std::string boxCaption;  // title, the caption of most boxes
+    std::wstring boxCaption;  // title, the caption of most boxes
     HFONT font = nullptr;
 
 private:

@@ -4,7 +4,7 @@
 
 #include <string>
 
-void InformationBox(const std::string& text, const std::string& caption);
-void ErrorBox(const std::string& text, const std::string& caption);
+void InformationBox(const std::wstring& text, const std::wstring& caption);
+void ErrorBox(const std::wstring& text, const std::wstring& caption);
 // Only an OK button, no icon.
-void PlainBox(const std::string& text, const std::string& caption);
+void PlainBox(const std::wstring& text, const std::wstring& caption);

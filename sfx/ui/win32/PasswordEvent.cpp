@@ -2,7 +2,7 @@
 
 #include "Form2.h"
 #include "MainWindowState.h"
-#include "MessageTable.h"
+#include "MessageText.h"
 #include "PasswordCaption.h"
 #include "SevenZip.h"
 #include "SystemPath.h"
@@ -14,7 +14,7 @@ PasswordMemory passwordMemory;
 void PasswordEvent(TSevenZip* Sender, const std::wstring&, std::wstring& Password) {
     const std::optional<std::wstring> answer = AnswerPasswordRequest(passwordMemory, [] {
         if (!Form2) return std::wstring();
-        return Form2->ShowModal(PasswordCaption(WideFromAnsi(Message(51)), currentTargetName));
+        return Form2->ShowModal(PasswordCaption(MessageText(51), currentTargetName));
     });
     if (answer) {
         Password = *answer;

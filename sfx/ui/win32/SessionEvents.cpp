@@ -7,7 +7,7 @@
 #include "Form1.h"
 #include "MainWindowState.h"
 #include "MessagePump.h"
-#include "MessageTable.h"
+#include "MessageText.h"
 #include "OverwriteRules.h"
 #include "PasswordEvent.h"
 #include "SevenZip.h"
@@ -70,8 +70,8 @@ void TForm1::BeginEvent(const std::wstring& destinationFileName, bool& replace) 
 // the session has returned, since ending it with the module on the stack
 // would pull the module's code from under it.
 bool TForm1::AskOverwrite(const std::wstring& destinationFileName) {
-    const std::wstring text = destinationFileName + L"\r" + WideFromAnsi(Message(37));
-    const std::wstring caption = WideFromAnsi(kDefaultTitle);
+    const std::wstring text = destinationFileName + L"\r" + MessageText(37);
+    const std::wstring caption = kDefaultCaption;
     switch (MessageBoxW(nullptr, text.c_str(), caption.c_str(), kOverwriteQuestionStyle)) {
         case IDYES:
             return true;
@@ -91,6 +91,6 @@ bool TForm1::BeginFileMessage(LPARAM lParam) {
     if (postedNames.erase(posted) == 0) return false;
     const std::unique_ptr<std::wstring> path(posted);
     if (!extractActive) return false;
-    SetText(LabelFiles, WideFromAnsi(Message(46)) + L" " + WithoutAccelerators(*path));
+    SetText(LabelFiles, MessageText(46) + L" " + WithoutAccelerators(*path));
     return true;
 }

@@ -7,6 +7,7 @@
 #include "MainWindowState.h"
 #include "MessageBoxes.h"
 #include "MessageTable.h"
+#include "MessageText.h"
 #include "SfxSettings.h"
 #include "StartupState.h"
 
@@ -15,13 +16,13 @@ int RunMainWindow() {
     // still reach it while the process winds down.
     Form1 = new TForm1;
     if (!Form1->Create()) {
-        ErrorBox(Message(44), kDefaultTitle);
+        ErrorBox(MessageText(44), kDefaultCaption);
         return kExitFailure;
     }
     // Owned by Form1, hidden until a password is needed.
     Form2 = new TForm2;
     if (!Form2->Create(Form1->Handle, Form1->font)) {
-        ErrorBox(Message(44), kDefaultTitle);
+        ErrorBox(MessageText(44), kDefaultCaption);
         return kExitFailure;
     }
     Form1->Show();
