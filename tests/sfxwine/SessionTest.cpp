@@ -44,7 +44,7 @@ struct Options {
     std::vector<std::wstring> fileSpec;
     bool useFolderNames = true;
     std::function<void(Run&, bool& cancel)> onProgress;              // after recording
-    std::function<void(const BeginEvent&)> onBegin;                   // after recording
+    std::function<void(const BeginEvent&, bool& proceed)> onBegin;    // after recording
     std::function<void(std::wstring& password)> onPassword;  // null: not assigned
 };
 
@@ -73,10 +73,10 @@ Run Extract(const std::wstring& archive, const std::wstring& dest, const Options
             if (options.onProgress) options.onProgress(run, cancel);
         };
         session.OnBegin = [&](TSevenZip* sender, uint8_t mode, const std::wstring& fileName, const std::wstring& destination,
-                              bool&) {
+                              bool& proceed) {
             CHECK(sender == &session);
             run.begins.push_back({mode, fileName, destination});
-            if (options.onBegin) options.onBegin(run.begins.back());
+            if (options.onBegin) options.onBegin(run.begins.back(), proceed);
         };
         if (options.onPassword)
             session.OnPassword = [&](TSevenZip*, const std::wstring&, std::wstring& password) { options.onPassword(password); };
@@ -208,7 +208,8 @@ void Cancel() {
     CHECK(!EndsAtFullProgress(run));
     CHECK(begunAtCancel == 1);
     CHECK(run.begins.size() == begunAtCancel);
-    CHECK(FolderNames(dest).size() == 1);
+    // The item the cancel cut off leaves no file.
+    CHECK(FolderNames(dest).empty());
 }
 
 void Masks() {
@@ -237,19 +238,21 @@ void Masks() {
 }
 
 void ExistingFiles() {
-    SetScenario("existing files: skipped unless deleted in OnBegin");
+    SetScenario("existing files: kept unless OnBegin lets the item replace them");
     const std::wstring dest = FreshFolder(L"existing");
     CHECK(WriteText(dest + L"\\mid.txt", "keep me"));
     CHECK(WriteText(dest + L"\\many.txt", "replace me"));
     Options options;
-    options.onBegin = [&](const BeginEvent& e) {
-        if (e.destination == dest + L"\\many.txt") CHECK(DeleteFileW(e.destination.c_str()));
+    options.onBegin = [&](const BeginEvent& e, bool& proceed) {
+        if (e.mode == 0) CHECK(proceed);  // a file to be written comes in with true
+        proceed = e.destination == dest + L"\\many.txt";
     };
     const Run run = Extract(Archive("copy.7z"), dest, options);
     CHECK(run.result == S_OK && run.errors == 0);
     CHECK(ReadText(dest + L"\\mid.txt") == "keep me");
     for (const ManifestItem& item : ItemsOf(gManifest, "copy.7z"))
         if (item.path == L"many.txt") CHECK(Sha256Of(dest + L"\\many.txt") == item.sha256);
+    for (const std::wstring& name : FolderNames(dest)) CHECK(name.rfind(L"~BRSFX", 0) != 0);
 }
 
 void FlatFolders() {
