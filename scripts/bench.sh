@@ -10,9 +10,7 @@
 # SevenZipDirect, the same archive session over the same module with nothing
 # around it, in turns. It prints the median seconds of each and their ratio,
 # the same for the processor seconds of the two programs (steadier than the
-# seconds on a busy machine), the seconds of the self-extractor's copy of its
-# archive into its work folder, watched from outside, and the bytes of the
-# stub and of the module.
+# seconds on a busy machine), and the bytes of the stub and of the module.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
@@ -39,24 +37,8 @@ make_archive() {
   build/tools/sfxbuild/sfxbuild --title "Benchmark" "$work/bench.7z" "$work/bench-setup.exe"
 }
 
-now() { echo "$EPOCHREALTIME"; }
 # Wine shows the Unix root as drive Z:.
 win() { local path; path=$(realpath -m "$1"); printf 'Z:%s' "${path//\//\\}"; }
-
-# The self-extractor's copy of its archive, from the copy's creation in the
-# work folder to its last byte: the interval's two ends, polled.
-watch_copy() {
-  local size=$1 started="" current
-  while :; do
-    current=$(stat -c %s "$WINEPREFIX"/drive_c/users/*/Temp/_BRSFX*/FILE.7Z 2>/dev/null || true)
-    if [ -n "$current" ] && [ -z "$started" ]; then started=$(now); fi
-    if [ -n "$started" ] && [ "$current" = "$size" ]; then
-      echo "$started $(now)"
-      return
-    fi
-    sleep 0.05
-  done
-}
 
 extracted_whole() {
   diff -r "$work/files" "$work/out" >/dev/null || { echo "bench: $1 did not extract every file whole" >&2; exit 1; }
@@ -74,13 +56,10 @@ timed() {
 }
 
 # ROUNDS turns of the two, in one Wine session; one line a run:
-# "sfx WALL CPU COPY" or "direct WALL CPU OPEN EXTRACT", in seconds.
+# "sfx WALL CPU" or "direct WALL CPU OPEN EXTRACT", in seconds.
 timed_runs() {
   set -euo pipefail
-  local rounds=$1 size watcher copy phases round
-  size=$(stat -c %s "$work/bench.7z")
-  # A work folder left by a killed run would fool the watcher.
-  rm -rf "$WINEPREFIX"/drive_c/users/*/Temp/_BRSFX*
+  local rounds=$1 round
   # The Wine server stays up between the runs: one that ended with its last
   # program would take Wine's own processes with it, and the next program
   # would wait for them to start again, a window for its desktop process
@@ -90,13 +69,8 @@ timed_runs() {
   extracted_whole "the self-extractor"
   for round in $(seq "$rounds"); do
     rm -rf "$work/out"
-    watch_copy "$size" >"$work/copy.txt" &
-    watcher=$!
     timed wine "$work/bench-setup.exe" -s -d "$(win "$work/out")" || { echo "bench: the self-extractor failed" >&2; exit 1; }
-    kill "$watcher" 2>/dev/null || true
-    wait "$watcher" 2>/dev/null || true
-    copy=$(awk '{ printf "%.2f", $2 - $1 }' "$work/copy.txt")
-    echo "sfx $(cat "$work/time.txt") ${copy:-?}"
+    echo "sfx $(cat "$work/time.txt")"
     extracted_whole "the self-extractor"
 
     mkdir -p "$work/out"
@@ -108,7 +82,7 @@ timed_runs() {
 }
 
 # The median of the numbers on standard input, in printf's FORMAT; "-"
-# when there are none (a copy the watcher missed is "?").
+# when there are none.
 median() {
   grep -E '^[0-9.]+$' | sort -g | awk -v format="${1:-%.2f}" '{ v[NR] = $1 }
     END { if (NR == 0) print "-"; else printf format "\n", (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
@@ -130,7 +104,6 @@ print_table() {
   printf '%-44s %10s s\n' "SevenZipDirect, processor" "$(field "$runs" direct 3 | median)"
   printf '%-44s %10s x\n' "ratio of processor seconds" \
     "$(paste <(field "$runs" sfx 3) <(field "$runs" direct 3) | awk '{ print $1 / $2 }' | median %.3f)"
-  printf '%-44s %10s s\n' "  the self-extractor's archive copy" "$(field "$runs" sfx 4 | median)"
   printf '%-44s %10s s\n' "  SevenZipDirect: open" "$(field "$runs" direct 4 | median)"
   printf '%-44s %10s s\n' "  SevenZipDirect: extract" "$(field "$runs" direct 5 | median)"
   printf '%-44s %10s bytes\n' "files" "$(du -cb "$work"/files/* | tail -1 | cut -f1)"
@@ -147,7 +120,7 @@ sfx_bench() {
   make_archive
   echo "Timing $rounds rounds under Wine (each Windows program start takes a while where 32-bit code runs emulated)"
   export work
-  export -f timed_runs timed watch_copy extracted_whole now win
+  export -f timed_runs timed extracted_whole win
   # The self-extractor's window needs a display, even when it runs silently.
   scripts/wine-run.sh --prefix "$PWD/build-win32/wineprefix" --display -- bash -c "timed_runs $rounds" |
     tee "$work/runs.txt"

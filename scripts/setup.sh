@@ -7,14 +7,15 @@ set -euo pipefail
 # Wine's preloaders (wine32-preloader, wine64-preloader) stay out: under the
 # emulator a 32-bit program started through one has a few megabytes of free
 # address space instead of about 500, though it starts in a second instead
-# of forty.
+# of forty. Wine's own fonts (Tahoma, and Marlett for the title bars'
+# buttons) draw and measure the windows' texts as Windows does.
 packages=(
   cmake ninja-build g++ pkg-config
   libgtest-dev googletest libbenchmark-dev libstb-dev
   g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix mingw-w64-i686-dev binutils-mingw-w64-i686
   g++-mingw-w64-i686-win32 gcc-mingw-w64-i686-win32
   g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix mingw-w64-x86-64-dev binutils-mingw-w64-x86-64
-  wine wine32:i386 wine64 xvfb xauth imagemagick qemu-user
+  wine wine32:i386 wine64 fonts-wine xvfb xauth imagemagick qemu-user
   7zip dpkg-dev python3
   osslsigncode openssl
 )

@@ -8,20 +8,19 @@
 
 #include "SfxSettings.h"
 
-// One buffer for the module copy, each language block's data and the archive
-// copy. Its size also bounds a language block's data (with the zero after it).
+// One buffer for the module copy and each language block's data. Its size
+// also bounds a language block's data (with the zero after it).
 constexpr size_t kCopyBufferSize = 76288;
 
-// The files in the work folder: the extraction module and the archive's copy.
+// The one file in the work folder: the extraction module.
 constexpr char kModuleFileName[] = "7Z.DLL";
-constexpr char kArchiveCopyName[] = "FILE.7Z";
 
 extern SfxSettings sfxSettings;
 extern std::string systemTempPath;  // as the system returns it, normally with a trailing "\"
 extern std::string workFolder;      // systemTempPath + "\" + "_BRSFX" + number + "\"
 extern uint64_t archiveOffset;      // first byte after the settings block
 extern uint64_t archiveEnd;         // after the archive's last byte: the file's end, or a signature's start
-extern std::wstring archiveCopyPath;  // workFolder + "FILE.7Z"
+extern std::wstring exePath;        // the running executable, from which the archive is read in place
 extern std::array<uint8_t, kCopyBufferSize> copyBuffer;
 
 // How the process ends: 0 success, 1 failure, 2 cancelled.

@@ -28,20 +28,6 @@ std::string password;
 // file, and the listing of encrypted item names comes before every file.
 constexpr char kCaptionWithoutName[] = "Please enter the password  ";
 
-// The work folders in the temp folder: none may be left by a run.
-std::set<std::string> WorkFolders() {
-    char temp[MAX_PATH] = {};
-    std::set<std::string> found;
-    if (GetTempPathA(MAX_PATH, temp) == 0) return found;
-    WIN32_FIND_DATAA entry;
-    HANDLE search = FindFirstFileA((std::string(temp) + "_BRSFX*").c_str(), &entry);
-    if (search == INVALID_HANDLE_VALUE) return found;
-    do found.insert(entry.cFileName);
-    while (FindNextFileA(search, &entry));
-    FindClose(search);
-    return found;
-}
-
 void CheckNoWorkFolderLeft(const std::set<std::string>& before, const std::string& what) {
     const std::set<std::string> after = WorkFolders();
     std::string left;
@@ -81,8 +67,8 @@ void CheckLook(HWND prompt, HWND form1) {
     RECT client{}, outer{};
     GetClientRect(prompt, &client);
     GetWindowRect(prompt, &outer);
-    Check(client.right == 272 && client.bottom == 71,
-          "look: the client area is 272 x 71 (" + std::to_string(client.right) + " x " +
+    Check(client.right == 280 && client.bottom == 71,
+          "look: the client area is 280 x 71 (" + std::to_string(client.right) + " x " +
               std::to_string(client.bottom) + ")");
     const int dx = (outer.left + outer.right) / 2 - GetSystemMetrics(SM_CXSCREEN) / 2;
     const int dy = (outer.top + outer.bottom) / 2 - GetSystemMetrics(SM_CYSCREEN) / 2;

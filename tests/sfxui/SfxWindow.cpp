@@ -133,3 +133,32 @@ int EntryIndex(HWND list, const std::string& entry) {
 
 bool IsDefaultButton(HWND button) { return (GetWindowLongA(button, GWL_STYLE) & 0x0F) == BS_DEFPUSHBUTTON; }
 
+
+namespace {
+
+std::set<std::string> Found(const std::string& pattern, bool folders) {
+    std::set<std::string> found;
+    WIN32_FIND_DATAA entry;
+    HANDLE search = FindFirstFileA(pattern.c_str(), &entry);
+    if (search == INVALID_HANDLE_VALUE) return found;
+    do
+        if (((entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) == folders && entry.cFileName[0] != '.')
+            found.insert(entry.cFileName);
+    while (FindNextFileA(search, &entry));
+    FindClose(search);
+    return found;
+}
+
+std::string TempFolder() {
+    char temp[MAX_PATH] = {};
+    return GetTempPathA(MAX_PATH, temp) ? std::string(temp) : std::string();
+}
+
+}  // namespace
+
+std::set<std::string> WorkFolders() {
+    const std::string temp = TempFolder();
+    return temp.empty() ? std::set<std::string>() : Found(temp + "_BRSFX*", true);
+}
+
+std::set<std::string> FilesInWorkFolder(const std::string& name) { return Found(TempFolder() + name + "\\*", false); }

@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <set>
 #include <string>
 #include <vector>
 
@@ -40,6 +41,11 @@ void CheckUnchanged(const OldFile& old, const std::string& what);
 // No name under which a replacement is written (~BRSFX*.TMP) is left in folder.
 void CheckNoReplacementLeft(const std::string& folder, const std::string& what);
 
+// The names in the temp folder's work folders (_BRSFX*), and the files in
+// one of them.
+std::set<std::string> WorkFolders();
+std::set<std::string> FilesInWorkFolder(const std::string& name);
+
 std::vector<std::string> ListEntries(HWND list);
 int EntryIndex(HWND list, const std::string& entry);
 bool IsDefaultButton(HWND button);
@@ -62,7 +68,7 @@ public:
         CloseHandle(process_.hProcess);
     }
 
-    // Form1 while the archive is still copied and listed: only Cancel works.
+    // Form1 while the archive is still opened and listed: only Cancel works.
     bool WaitLoading() {
         const bool loading = started_ && WaitUntil([&] {
             return (form_ = FindProcessWindow(process_.dwProcessId, "TForm1")) != nullptr;

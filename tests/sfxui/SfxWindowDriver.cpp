@@ -20,9 +20,15 @@ namespace {
 // extracted.
 void ListingAndSelection() {
     const std::string dest = Destination("listing");
+    const std::set<std::string> before = WorkFolders();
     Sfx sfx("files", "-d " + dest);
     if (!sfx.WaitReady()) return;
     Screenshot("ready");
+    // The archive is read where it lies: no copy of it in the work folder.
+    for (const std::string& folder : WorkFolders())
+        if (!before.count(folder))
+            Check(FilesInWorkFolder(folder) == std::set<std::string>{"7Z.DLL"},
+                  "listing: the work folder " + folder + " holds the module only");
     CheckText(TextOf(sfx.Form()), kTitle, "listing: the caption is the title");
     CheckText(sfx.Text(kLabelExtractToId), Message(21), "listing: LabelExtractTo shows message 21");
     CheckText(sfx.Text(kEditBox1Id), dest, "listing: EditBox1 holds the destination");
@@ -108,8 +114,8 @@ void CancelDuringExtraction() {
     CreateDirectoryA(dest.c_str(), nullptr);
     const OldFile old = PlantOldFile(dest + "\\noise.bin", "the user's own noise\n");
     Sfx sfx("big-run", "-o -d " + dest);
-    // The copy of a big archive takes a while: long enough to look at, as
-    // long as the window is still loading after the look.
+    // Listing a big archive may take long enough to look at the loading
+    // window, as long as it is still loading after the look.
     if (sfx.WaitLoading()) {
         const bool cancelOnly = IsWindowEnabled(sfx.Control(kButton3Id)) &&
                                 !IsWindowEnabled(sfx.Control(kEditBox1Id)) && !IsWindowEnabled(sfx.Control(kListFilesId));

@@ -1,11 +1,9 @@
 // The main window's rules: the items a selection extracts, the overwrite
-// policy, the destination's probe file, the outcome of a run and the copy's
-// progress.
+// policy, the destination's probe file and the outcome of a run.
 #include <gtest/gtest.h>
 
 #include <set>
 
-#include "CopyPercent.h"
 #include "ExtractionOutcome.h"
 #include "FileChoice.h"
 #include "FolderPaths.h"
@@ -133,17 +131,6 @@ TEST(ExtractionOutcome, BoxesRunCommandAndExitCode) {
         EXPECT_EQ(got.runCommand, c.expected.runCommand);
         EXPECT_EQ(got.exitCode, c.expected.exitCode);
     }
-}
-
-TEST(CopyPercent, RoundedAndCapped) {
-    const struct {
-        uint64_t copied, remaining;
-        int percent;
-    } cases[] = {
-        {0, 1000, 0}, {4, 1000, 0}, {5, 1000, 1}, {76288, 152576, 50}, {1, 3, 33}, {2, 3, 67},
-        {1000, 1000, 100}, {2000, 1000, 100}, {UINT64_MAX - 1, UINT64_MAX, 100},
-    };
-    for (const auto& c : cases) EXPECT_EQ(CopyPercent(c.copied, c.remaining), c.percent) << c.copied << "/" << c.remaining;
 }
 
 }  // namespace

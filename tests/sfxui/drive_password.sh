@@ -32,9 +32,4 @@ printf 'third file\n' >files/c.txt
 "$sfxbuild" --title "Window test" --done-message data.7z data.exe
 "$sfxbuild" --title "Window test" --done-message headers.7z headers.exe
 
-# The emulator's AES instructions decrypt wrongly in 32-bit code: the
-# self-extractors run under a processor model without them, in the prefix
-# kept for that model (see tests/sfxwine/run_session.sh).
-export QEMU_CPU=Nehalem
-"$wine_run" --prefix "$WINEPREFIX-noaes" --copy-of "$WINEPREFIX" --display -- "$0" --drive "$driver" "$work" "$language" "$password" \
-  2> >(grep -v "TCG doesn't support" >&2)
+without_aes "$wine_run" --display -- "$0" --drive "$driver" "$work" "$language" "$password"

@@ -18,6 +18,7 @@
 #include "ModuleShutdown.h"
 #include "PropValue.h"
 #include "SessionChecks.h"
+#include "SessionThread.h"
 #include "SevenZip.h"
 #include "SystemPath.h"
 
@@ -57,10 +58,14 @@ std::wstring FreshFolder(const std::wstring& name) {
     return folder;
 }
 
+// The run goes as the window runs it: on a worker thread, the module on
+// threads of its own, and every event back on this thread.
 Run Extract(const std::wstring& archive, const std::wstring& dest, const Options& options = {}) {
     Run run;
+    const DWORD owner = GetCurrentThreadId();
     {
         TSevenZip session;
+        session.ModuleThreads = true;
         session.FileName = archive;
         session.DLLDir = Utf8(gWork) + "\\mod\\";
         session.ExtractBaseDir = dest;
@@ -69,18 +74,24 @@ Run Extract(const std::wstring& archive, const std::wstring& dest, const Options
         session.Password = L"kept by the owner";
         session.OnProgress = [&](TSevenZip* sender, uint8_t file, uint8_t total, bool& cancel) {
             CHECK(sender == &session);
+            CHECK(GetCurrentThreadId() == owner);
             run.progress.emplace_back(file, total);
             if (options.onProgress) options.onProgress(run, cancel);
         };
         session.OnBegin = [&](TSevenZip* sender, uint8_t mode, const std::wstring& fileName, const std::wstring& destination,
                               bool& proceed) {
             CHECK(sender == &session);
+            CHECK(GetCurrentThreadId() == owner);
             run.begins.push_back({mode, fileName, destination});
             if (options.onBegin) options.onBegin(run.begins.back(), proceed);
         };
         if (options.onPassword)
-            session.OnPassword = [&](TSevenZip*, const std::wstring&, std::wstring& password) { options.onPassword(password); };
-        run.result = session.ExtractArchive();
+            session.OnPassword = [&](TSevenZip*, const std::wstring&, std::wstring& password) {
+                CHECK(GetCurrentThreadId() == owner);
+                options.onPassword(password);
+            };
+        TSessionThread worker(session, nullptr);
+        run.result = worker.Run([&] { return session.ExtractArchive(); });
         run.errors = session.ErrorCount();
         run.spanSize = session.SpanSize;
         run.password = session.Password;

@@ -107,16 +107,21 @@ HWND FindProcessWindow(DWORD processId, const char* className) {
 
 // The text is read again while its length changed between the two
 // messages: a window of another process may set it in between.
-std::string TextOf(HWND window) {
+std::wstring WideTextOf(HWND window) {
     std::wstring text;
     for (int attempt = 0; window && attempt < 5; ++attempt) {
         const int length = int(SendMessageW(window, WM_GETTEXTLENGTH, 0, 0));
-        if (length <= 0) return std::string();
+        if (length <= 0) return std::wstring();
         text.assign(size_t(length) + 1, L'\0');
         const int got = int(SendMessageW(window, WM_GETTEXT, WPARAM(text.size()), LPARAM(text.data())));
         text.resize(size_t(got > 0 ? got : 0));
         if (int(SendMessageW(window, WM_GETTEXTLENGTH, 0, 0)) == length) break;
     }
+    return text;
+}
+
+std::string TextOf(HWND window) {
+    const std::wstring text = WideTextOf(window);
     std::string out(size_t(WideCharToMultiByte(CP_UTF8, 0, text.c_str(), int(text.size()), nullptr, 0, nullptr, nullptr)),
                     '\0');
     WideCharToMultiByte(CP_UTF8, 0, text.c_str(), int(text.size()), out.data(), int(out.size()), nullptr, nullptr);

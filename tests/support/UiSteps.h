@@ -35,6 +35,7 @@ bool AnswerMessageBox(const char* caption);
 // (a message box is "#32770"), its text, and a message box's own text.
 HWND FindProcessWindow(DWORD processId, const char* className);
 std::string TextOf(HWND window);  // UTF-8
+std::wstring WideTextOf(HWND window);
 std::string MessageBoxText(HWND box);
 // Presses a message box's button (IDOK, IDYES, IDNO, IDCANCEL) and waits for
 // the box to go; false when it has no such button or stays.

@@ -1,7 +1,6 @@
 #!/usr/bin/env bash
 # Runs the dialog driver on a photo with a dark wire. With SCREENSHOTS set to
-# a folder, takes the pictures the driver asks for into it; with WINE_DESKTOP
-# set to a size (e.g. 1000x700) the programs run in a Wine desktop of it.
+# a folder, takes the pictures the driver asks for into it.
 #   drive_dialog.sh UI_DRIVER PLUGIN WORK_DIR [FILTERHOST]
 # With FILTERHOST, also runs its --dialog once confirmed and once cancelled,
 # and its --about.
@@ -25,10 +24,7 @@ convert clean.png -stroke '#1c1c1c' -strokewidth 3 -draw "line ${wire[0]},${wire
   -depth 8 wired.png
 
 start_screenshots
-# A Wine desktop of that size draws the windows' frames, for pictures.
-desktop=()
-[ -n "${WINE_DESKTOP:-}" ] && desktop=(explorer "/desktop=Linefix,$WINE_DESKTOP")
-wine "${desktop[@]}" "$driver" Linefix.8bf wired.png "$(IFS=,; echo "${wire[*]}")" clean.png fixed.png "${shots[@]}"
+wine "$driver" Linefix.8bf wired.png "$(IFS=,; echo "${wire[*]}")" clean.png fixed.png "${shots[@]}"
 
 [ -n "$filterhost" ] || exit 0
 # filterhost --dialog with the driver as its user: OK writes OUT, Cancel

@@ -32,7 +32,25 @@ bool TInFileStream::Open(const std::wstring& name) {
     FBaseName = name.size() >= 4 ? name.substr(0, name.size() - 4) : std::wstring();
     FVolume = 1;
     FSetSize = -1;
+    FPart.reset();
+    FPosition = 0;
     return FFile.Open(SystemPath(name));
+}
+
+bool TInFileStream::OpenPart(const std::wstring& name, TArchivePart part) {
+    FSpanSize = 0;
+    FPart = part;
+    FPosition = 0;
+    // The running executable is open elsewhere for reading and mapping.
+    if (!FFile.Open(SystemPath(name), FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, OPEN_EXISTING,
+                    FILE_ATTRIBUTE_NORMAL))
+        return false;
+    uint64_t size = 0, start = 0;
+    LARGE_INTEGER fileSize{};
+    if (GetFileSizeEx(FFile.Handle(), &fileSize)) size = uint64_t(fileSize.QuadPart);
+    if (PartFits(part, size) && FFile.SeekToBegin(part.offset, start)) return true;
+    FFile.Close();
+    return false;
 }
 
 HRESULT __stdcall TInFileStream::QueryInterface(REFIID, void** out) {
@@ -57,8 +75,10 @@ HRESULT TInFileStream::ReadPart(void* data, UINT32 size, UINT32* processedSize) 
         }
         size = ClipToVolume(int64_t(offset), size, FSpanSize);
     }
+    if (FPart) size = ReadableInPart(FPart->length, FPosition, size);
     uint32_t read = 0;
     if (!FFile.Read(data, size, read)) return E_FAIL;
+    FPosition += read;
     if (processedSize) *processedSize = read;
     return S_OK;
 }
@@ -66,6 +86,7 @@ HRESULT TInFileStream::ReadPart(void* data, UINT32 size, UINT32* processedSize) 
 HRESULT __stdcall TInFileStream::Seek(INT64 offset, UINT32 origin, UINT64* newPosition) {
     return ComGuard([&] {
         if (origin > kSeekEnd) return STG_E_INVALIDFUNCTION;
+        if (FPart) return SeekPart(offset, origin, newPosition);
         if (FSpanSize <= 0) return SeekSingle(FFile, offset, origin, newPosition);
         return SeekVolumes(offset, origin, newPosition);
     });
@@ -90,6 +111,18 @@ HRESULT TInFileStream::SeekVolumes(INT64 offset, UINT32 origin, UINT64* newPosit
     uint64_t reached = 0;
     if (!FFile.SeekToBegin(uint64_t(place.offset), reached)) return E_FAIL;
     if (newPosition) *newPosition = uint64_t(StreamPosition({FVolume, int64_t(reached)}, FSpanSize));
+    return S_OK;
+}
+
+// A place outside the part is refused: the executable around the archive is
+// none of the handler's business.
+HRESULT TInFileStream::SeekPart(INT64 offset, UINT32 origin, UINT64* newPosition) {
+    uint64_t reached = 0, position = 0;
+    if (!SeekInPart(FPart->length, FPosition, offset, origin, reached))
+        return offset < 0 ? kNegativeSeek : HRESULT_FROM_WIN32(ERROR_SEEK);
+    if (!FFile.SeekToBegin(FPart->offset + reached, position)) return SeekFailure();
+    FPosition = reached;
+    if (newPosition) *newPosition = reached;
     return S_OK;
 }
 

@@ -1,11 +1,13 @@
 // The streams between the 7-Zip handler and the file system: the archive
 // input, optionally spread over volume files name.001, name.002, ... of one
-// span size, and an output file.
+// span size, or a part of one file read in place; and an output file.
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
+#include "ArchivePart.h"
 #include "ComObject.h"
 #include "FileIO.h"
 
@@ -14,6 +16,9 @@ public:
     // Opens name; with a span size, name is the first volume and the others
     // are named from it without its last four characters.
     bool Open(const std::wstring& name);
+    // Opens name for the archive that is part of it; false when the file
+    // cannot be opened or is shorter than the part.
+    bool OpenPart(const std::wstring& name, TArchivePart part);
     void CloseFile() { FFile.Close(); }
     void SetSpanSize(int64_t spanSize) { FSpanSize = spanSize; }
 
@@ -25,6 +30,7 @@ public:
 private:
     HRESULT ReadPart(void* data, UINT32 size, UINT32* processedSize);
     HRESULT SeekVolumes(INT64 offset, UINT32 origin, UINT64* newPosition);
+    HRESULT SeekPart(INT64 offset, UINT32 origin, UINT64* newPosition);
     // Makes volume the open one; false, with the session told and cancelled,
     // when its file is missing.
     bool SwitchVolume(int volume);
@@ -36,6 +42,8 @@ private:
     int64_t FSpanSize = 0;
     std::wstring FBaseName;
     int64_t FSetSize = -1;
+    std::optional<TArchivePart> FPart;  // none: the whole file
+    uint64_t FPosition = 0;  // in the part
 };
 
 // Output files are always single files: nothing in the program spreads an

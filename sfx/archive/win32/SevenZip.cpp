@@ -25,12 +25,13 @@ bool EndsWithFirstVolume(const std::wstring& name) {
     return dot != std::wstring::npos && name.substr(dot) == L".001";
 }
 
-// Every callback on the calling thread: the handler's multithreaded mixer
-// would run them on a thread of its own, and so would the multithreaded
-// LZMA2 decoder of a block packed in several chunks, which the window's
-// progress event would then deadlock against. One call sets both, as each
+// The handler's multithreaded mixer stays off: it would run the coders of a
+// chain (BCJ2 and its streams) on threads of their own and call back from
+// them at the same time. The decoders' own threads (LZMA2 in several
+// chunks) are left to the module with decoderThreads, else one thread: then
+// every callback comes on the calling thread. One call sets both, as each
 // call resets every setting.
-bool SetSingleThreadMixer(IInArchive* archive) {
+bool SetThreads(IInArchive* archive, bool decoderThreads) {
     ISetProperties* properties = nullptr;
     if (archive->QueryInterface(ISetProperties::kIid, reinterpret_cast<void**>(&properties)) != S_OK || !properties)
         return true;  // a handler without threads has nothing to set
@@ -40,7 +41,7 @@ bool SetSingleThreadMixer(IInArchive* archive) {
     values[0].boolVal = VARIANT_FALSE;
     values[1].vt = VT_UI4;
     values[1].ulVal = 1;
-    const HRESULT result = properties->SetProperties(names, values, 2);
+    const HRESULT result = properties->SetProperties(names, values, decoderThreads ? 1 : 2);
     properties->Release();
     return result == S_OK;
 }
@@ -89,6 +90,7 @@ bool TSevenZip::CreateHandler() {
 bool TSevenZip::OpenStream() {
     if (!FileExists(FileName)) return false;
     SpanSize = 0;
+    if (ArchivePart) return FInStream->OpenPart(FileName, *ArchivePart);
     if (EndsWithFirstVolume(FileName)) SpanSize = FileSizeOf(FileName);
     FInStream->SetSpanSize(SpanSize);
     return FInStream->Open(FileName);
@@ -98,7 +100,7 @@ bool TSevenZip::OpenArchive() {
     ActiveSevenZip = this;
     FCancel = false;
     if (!CreateHandler()) return false;
-    if (!SetSingleThreadMixer(FInArchive) || !OpenStream()) return false;
+    if (!SetThreads(FInArchive, ModuleThreads) || !OpenStream()) return false;
     TArchiveOpenCallback* callback = new TArchiveOpenCallback;
     TComPtr<TArchiveOpenCallback> hold(callback);
     // The file is the archive alone and is read from its start; the handler

@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -39,6 +40,9 @@ public:
     // Published properties. A session made in code starts with every one zero,
     // empty or false, except DLLDir: the folder of the running executable.
     std::wstring FileName;
+    // The archive's bytes within FileName, read in place; none: the whole
+    // file.
+    std::optional<TArchivePart> ArchivePart;
     int64_t SpanSize = 0;
     std::vector<std::wstring> FileSpec;
     std::vector<std::wstring> cUSTOMpARAMS;  // carried, not read
@@ -51,6 +55,11 @@ public:
     std::wstring Password;         // cleared after a run with failed items
     std::string DLLDir;            // ANSI, with a trailing backslash
     bool UseFolderNames = false;
+    // The module's decoders may work on threads of their own and call back
+    // on them, one call at a time; the owner then takes the events from any
+    // thread (TSessionThread hands them to its own). Otherwise every
+    // callback comes on the calling thread.
+    bool ModuleThreads = false;
     TSStoredDirNames StoredDirNames = ssdNone;  // carried, not read
 
     TProgressEvent OnProgress;

@@ -10,7 +10,6 @@
     ShutdownSevenZip();
     if (!workFolder.empty()) {
         // Deliberately unchecked: a file that was never written is simply not there.
-        DeleteFileA((workFolder + kArchiveCopyName).c_str());
         DeleteFileA((workFolder + kModuleFileName).c_str());
         RemoveDirectoryA(workFolder.c_str());
     }

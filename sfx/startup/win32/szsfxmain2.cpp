@@ -26,11 +26,13 @@
 
 namespace {
 
-// Steps 7 and 9: one guarded section over the program's own file, closed at
-// its end; any failure inside ends with the start-up error.
+// Steps 7 to 9: one guarded section over the program's own file, closed at
+// its end; any failure inside ends with the start-up error. The archive
+// stays where it is: the session reads it in place from exePath.
 void ReadPayload() {
     try {
-        ExeFile exe(OwnExecutablePath());
+        exePath = OwnExecutablePath();
+        ExeFile exe(exePath);
         const PayloadLayout layout = LocatePayload(exe);
         CopyModule(exe, layout, workFolder + kModuleFileName);
         archiveOffset = ReadLanguagesAndSettings(exe, layout.languageBlocksOffset, sfxSettings);
@@ -76,10 +78,9 @@ void PrepareWorkFolder() {
     CheckPayloadSeal();                                               // before anything is written
     PrepareWorkFolder();                                              // steps 1 to 5
     currentLanguage = 1;                                              // step 6
-    ReadPayload();                                                    // steps 7 and 9
+    ReadPayload();                                                    // steps 7 to 9
     // The user's own language, where a block says which one it is.
     currentLanguage = ChooseLanguageRow(messageTable, languageBlockCount, GetUserDefaultUILanguage());
-    archiveCopyPath = AnsiToWide(workFolder + kArchiveCopyName);      // step 8
     ApplyDefaultTitle(sfxSettings);                                   // step 10
     FixDestination(sfxSettings, CurrentDirectory(), systemTempPath);  // step 11
     ExpandDestination(sfxSettings, RealSystemValues());               // step 12

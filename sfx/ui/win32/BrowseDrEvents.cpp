@@ -5,42 +5,13 @@
 
 #include "BrowseDr.h"
 #include "BrowseText.h"
+#include "BrowseView.h"
+#include "ControlText.h"
 #include "ShellFolders.h"
 
 namespace {
 
-// The shell's status line in its folder browser.
-constexpr int kStatusControlId = 14147;
-
 bool IsNetworkPath(const std::string& path) { return path.compare(0, 2, "\\\\") == 0; }
-
-// Text widths in the control's font, for as long as it lives.
-class TControlText {
-public:
-    explicit TControlText(HWND control) : control_(control), dc_(GetDC(control)) {
-        const HFONT font = reinterpret_cast<HFONT>(SendMessageA(control, WM_GETFONT, 0, 0));
-        if (dc_ && font) oldFont_ = SelectObject(dc_, font);
-    }
-    ~TControlText() {
-        if (!dc_) return;
-        if (oldFont_) SelectObject(dc_, oldFont_);
-        ReleaseDC(control_, dc_);
-    }
-    TControlText(const TControlText&) = delete;
-    TControlText& operator=(const TControlText&) = delete;
-
-    bool Usable() const { return dc_ != nullptr; }
-    // A text that cannot be measured counts as fitting.
-    int Width(const std::string& text) const {
-        SIZE size{};
-        return GetTextExtentPoint32A(dc_, text.data(), int(text.size()), &size) ? int(size.cx) : 0;
-    }
-
-private:
-    HWND control_;
-    HDC dc_;
-    HGDIOBJ oldFont_ = nullptr;
-};
 
 }  // namespace
 
@@ -76,6 +47,7 @@ void TBrowseDirectoryDlg::DoInitialized(HWND window) {
     SendMessageA(window, BFFM_ENABLEOK, 0, FEnableOKButton);
     if (!FStatusText.empty()) SendStatusText();
     if (!FSelection.empty() || FSelectionPidl) ApplySelection();
+    TidyBrowserView(window, !FStatusText.empty() || ShowSelectionInStatus);
     if (!FCaption.empty()) SetWindowTextW(window, FCaption.c_str());
     if (OnCreate) OnCreate(this);
 }
@@ -110,7 +82,7 @@ void TBrowseDirectoryDlg::ApplySelection() {
 }
 
 std::string TBrowseDirectoryDlg::FittedStatusText() const {
-    const HWND status = FDialog ? GetDlgItem(FDialog, kStatusControlId) : nullptr;
+    const HWND status = FDialog ? GetDlgItem(FDialog, kBrowserStatusId) : nullptr;
     RECT frame{};
     if (!FFitStatusText || !status || FStatusText.empty() || !GetWindowRect(status, &frame)) return FStatusText;
     const TControlText text(status);

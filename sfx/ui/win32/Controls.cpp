@@ -28,6 +28,13 @@ void SetVisible(HWND control, bool visible) {
     if (control) ShowWindow(control, visible ? SW_SHOW : SW_HIDE);
 }
 
+RECT RectInParent(HWND control) {
+    RECT at{};
+    if (control && GetWindowRect(control, &at))
+        MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&at), 2);
+    return at;
+}
+
 void Enable(HWND control, bool enabled) {
     if (control) EnableWindow(control, enabled);
 }

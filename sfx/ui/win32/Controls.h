@@ -11,6 +11,9 @@ void SetText(HWND control, const std::string& ansiText);
 void SetText(HWND control, const std::wstring& text);
 std::wstring TextOf(HWND control);
 void SetVisible(HWND control, bool visible);
+// The control's rectangle in its parent's client coordinates; empty for a
+// control that is gone.
+RECT RectInParent(HWND control);
 void Enable(HWND control, bool enabled);
 bool IsChecked(HWND button);
 void SetChecked(HWND button);

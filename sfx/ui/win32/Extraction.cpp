@@ -16,6 +16,7 @@
 #include "OverwriteRules.h"
 #include "ProgramEnd.h"
 #include "RunAfterExtract.h"
+#include "SessionThread.h"
 #include "SevenZip.h"
 #include "SystemPath.h"
 
@@ -57,14 +58,18 @@ bool TForm1::DestinationUsable(const std::wstring& destination) {
 }
 
 // With testFirst, the selected items are decoded and checked first, and
-// nothing is written unless every one of them is sound.
+// nothing is written unless every one of them is sound. The module works on
+// a thread of its own, on as many threads as it likes; the window keeps
+// answering, and the session's events come to it on its own thread.
 HRESULT TForm1::TestThenExtract() {
+    TSessionThread worker(*session, [](MSG& msg) { return Form1 && Form1->TranslateDialogKeys(msg); });
+    session->ModuleThreads = true;
     if (sfxSettings.testFirst) {
-        const HRESULT tested = session->TestArchive();
+        const HRESULT tested = worker.Run([this] { return session->TestArchive(); });
         if (tested != S_OK || session->ErrorCount() != 0 || !extractActive) return tested;
         SetProgress(ProgressBar1, 0);
     }
-    return session->ExtractArchive();
+    return worker.Run([this] { return session->ExtractArchive(); });
 }
 
 void TForm1::ShowExtracting() {
@@ -94,7 +99,7 @@ void TForm1::Button2Click() {
 
     extractionRunning = true;
     ShowExtracting();
-    session->FileName = archiveCopyPath;
+    AimSessionAtArchive();
     session->UseFolderNames = true;
     session->ExtractBaseDir = destination;
     session->DLLDir = workFolder;

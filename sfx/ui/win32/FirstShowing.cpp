@@ -1,6 +1,5 @@
-// The first showing of Form1: the archive is copied out of the executable,
-// opened and listed, and the window becomes ready.
-#include "ArchiveCopy.h"
+// The first showing of Form1: the archive is opened where it lies in the
+// executable and listed, and the window becomes ready.
 #include "ArchiveListing.h"
 #include "Controls.h"
 #include "Form1.h"
@@ -15,9 +14,7 @@
 void TForm1::FirstShowing() {
     SetClientHeight(kClientHeightLoading);
     if (Handle) UpdateWindow(Handle);
-    CopyArchiveOut([this](int percent) { SetProgress(ProgressBar1, percent); });
-
-    session->FileName = archiveCopyPath;
+    AimSessionAtArchive();
     session->DLLDir = workFolder;
     if (!session->OpenArchive()) {
         // Encrypted item names and a refused password: the user cancelled.
@@ -33,6 +30,14 @@ void TForm1::FirstShowing() {
     SendMessageW(ListFiles, LB_SETTOPINDEX, 0, 0);
     ShowReady();
     if (sfxSettings.autoExtract == 1) Button2Click();
+}
+
+// The archive lies in the executable between the settings block and the
+// file's end or its signature, and is read there: no copy waits or fills
+// the temp folder.
+void TForm1::AimSessionAtArchive() {
+    session->FileName = exePath;
+    session->ArchivePart = TArchivePart{archiveOffset, archiveEnd > archiveOffset ? archiveEnd - archiveOffset : 0};
 }
 
 void TForm1::ShowReady() {

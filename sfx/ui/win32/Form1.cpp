@@ -70,7 +70,8 @@ void TForm1::SetUp() {
     SetMessageText(RadioBox1, 26);
     SetMessageText(RadioBox2, 27);
     SetMessageText(RadioBox3, 28);
-    SetMessageText(LabelLink.handle, 23);
+    FitControlsToTexts(*this);
+    LabelLink.SetText(MessageText(23));
     LabelLink.SetLinkLook(kLinkBlue);
 
     SetText(Handle, boxCaption);
@@ -175,7 +176,7 @@ void TForm1::HandleCommand(int id, int notification) {
 }
 
 void TForm1::Button3Click() {
-    SetMessageText(LabelLink.handle, 5);
+    LabelLink.SetText(MessageText(5));
     extractActive = false;
     RequestClose();
 }

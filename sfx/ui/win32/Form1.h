@@ -1,5 +1,5 @@
-// Form1, the self-extractor's main window: it copies the archive out of the
-// executable, lists its items, lets the user choose the destination, the
+// Form1, the self-extractor's main window: it opens the archive where it
+// lies in the executable, lists its items, lets the user choose the destination, the
 // items and the overwrite policy, and runs the extraction through the
 // archive session on the user-interface thread, answering the session's
 // events. The object outlives its window: a Cancel may close the window
@@ -60,6 +60,7 @@ private:
 
     void FirstShowing();
     void ShowReady();
+    void AimSessionAtArchive();
     void Button2Click();
     bool DestinationUsable(const std::wstring& destination);
     void ShowExtracting();

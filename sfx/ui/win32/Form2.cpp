@@ -13,7 +13,9 @@ TForm2* Form2 = nullptr;
 
 namespace {
 
-constexpr int kClientWidth = 272, kClientHeight = 71;
+// 280 wide, so that the buttons (208 to 272) keep a right margin like the
+// edit box's left one.
+constexpr int kClientWidth = 280, kClientHeight = 71;
 constexpr UINT_PTR kEditSubclassId = 1;
 
 }  // namespace

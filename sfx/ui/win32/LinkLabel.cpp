@@ -3,9 +3,17 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <algorithm>
+
+#include "ControlText.h"
+#include "Controls.h"
+#include "Dpi.h"
+#include "TextFit.h"
+
 namespace {
 
 constexpr UINT_PTR kSubclassId = 1;
+constexpr int kMargin = 2;  // either side of the text, at 96 DPI
 
 HFONT UnderlinedCopy(HFONT font) {
     LOGFONTW look{};
@@ -22,6 +30,22 @@ bool TLinkLabel::Attach(HWND label, HFONT font) {
     underlinedFont = UnderlinedCopy(font);
     if (!underlinedFont) underlinedFont = font;
     return SetWindowSubclass(label, SubclassProc, kSubclassId, DWORD_PTR(this)) != FALSE;
+}
+
+void TLinkLabel::SetText(const std::wstring& text) {
+    ::SetText(handle, text);
+    FitToText();
+}
+
+void TLinkLabel::FitToText() {
+    // The label keeps its line; only its left edge and width follow the text.
+    RECT client{};
+    if (!handle || !GetClientRect(GetParent(handle), &client)) return;
+    const RECT label = RectInParent(handle);
+    const SIZE text = TextExtent(handle, false);
+    const TSpan span = CentredSpan(text.cx + 2 * Scaled(kMargin), client.right);
+    SetWindowPos(handle, nullptr, span.left, label.top, span.width, std::max<int>(label.bottom - label.top, text.cy),
+                 SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void TLinkLabel::SetLinkLook(COLORREF linkColour) {

@@ -5,10 +5,16 @@
 
 #include <windows.h>
 
+#include <string>
+
 class TLinkLabel {
 public:
     // Takes over the static control; font is the window's own.
     bool Attach(HWND label, HFONT font);
+    // Shows text, centred on the window and as wide as the text: the hand
+    // cursor and the click belong to the text only, and a longer text is
+    // never cut while the window has room for it.
+    void SetText(const std::wstring& text);
     void SetLinkLook(COLORREF colour);
     void SetPlainLook();
     // Prepares the device context for painting control; false when control
@@ -22,6 +28,7 @@ private:
     static LRESULT CALLBACK SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
                                          DWORD_PTR self);
     void SetLook(HFONT font, COLORREF colour);
+    void FitToText();
 
     HFONT plainFont = nullptr;
     HFONT underlinedFont = nullptr;

@@ -1,12 +1,11 @@
-// Form1's answers to the session's events during an extraction: progress
-// with message dispatch, and the start of each file with the overwrite
+// Form1's answers to the session's events during an extraction, on the
+// window's thread: progress, and the start of each file with the overwrite
 // decision; the password requests go to PasswordEvent.
 #include <memory>
 
 #include "Controls.h"
 #include "Form1.h"
 #include "MainWindowState.h"
-#include "MessagePump.h"
 #include "MessageText.h"
 #include "OverwriteRules.h"
 #include "PasswordEvent.h"
@@ -46,7 +45,6 @@ void TForm1::AttachSessionEvents() {
 void TForm1::ProgressEvent(uint8_t totalProgress, bool& cancel) {
     SetProgress(ProgressBar1, totalProgress);
     if (!extractActive) cancel = true;
-    DispatchPendingMessages();
 }
 
 void TForm1::BeginEvent(const std::wstring& destinationFileName, bool& replace) {
