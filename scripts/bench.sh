@@ -4,13 +4,18 @@
 #   bench.sh engine [ARGS]   the engine, in an optimised build without
 #                            sanitizers; ARGS go to the benchmark program
 #   bench.sh sfx [ROUNDS]    the self-extractor under Wine (default 3 rounds)
-# The self-extractor's: a 7z archive of 300 MB of files, half text, half
-# random bytes, packed with LZMA2, is unpacked under Wine by its
-# self-extractor run as a script runs it ("-s -d DIR", start to exit) and by
-# SevenZipDirect, the same archive session over the same module with nothing
-# around it, in turns. It prints the median seconds of each and their ratio,
-# the same for the processor seconds of the two programs (steadier than the
-# seconds on a busy machine), and the bytes of the stub and of the module.
+# The self-extractor's, on two archives: "mixed", 300 MB in six files, half
+# numbered text lines, half random bytes, LZMA2; and "threads", one file of
+# 200 MB of text packed with -mx5 -mmt=4, so that LZMA2 splits its stream
+# into blocks that decode side by side. Each is unpacked under Wine, in
+# turns, by its self-extractor run as a script runs it ("-s -d DIR", start to
+# exit) and by SevenZipDirect, the same archive session over the same module
+# with nothing around it, once on one thread and once with the module's own
+# threads; and natively by 7zz with -mmt=off and with its threads. It prints
+# the median seconds of each and the self-extractor's ratios to the bare
+# session, the breakdown of a run, the time from start to a ready window for
+# a tiny archive and for the mixed one, and the bytes of the stub and the
+# module.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
@@ -23,61 +28,85 @@ engine_bench() {
 
 work=build-win32/bench-sfx
 
-# Fifty MB files: three of numbered text lines (70 bytes each), which LZMA2 packs well, and
-# three of random bytes, which it stores.
-make_archive() {
-  rm -rf "$work" && mkdir -p "$work/files"
+# The files of the archive NAME go to $work/NAME, its self-extractor to
+# $work/NAME-setup.exe.
+make_archives() {
+  rm -rf "$work" && mkdir -p "$work/mixed" "$work/threads" "$work/tiny"
   local i
   for i in 1 2 3; do
     seq -f "line %09.0f: text that packs well, one numbered line after another" $((i * 10000000)) \
-      $((i * 10000000 + 714285)) >"$work/files/text-$i.txt"
-    head -c 50000000 /dev/urandom >"$work/files/random-$i.bin"
+      $((i * 10000000 + 714285)) >"$work/mixed/text-$i.txt"
+    head -c 50000000 /dev/urandom >"$work/mixed/random-$i.bin"
   done
-  (cd "$work/files" && 7zz a -bso0 -bsp0 -m0=lzma2 ../bench.7z -- *)
-  build/tools/sfxbuild/sfxbuild --title "Benchmark" "$work/bench.7z" "$work/bench-setup.exe"
+  (cd "$work/mixed" && 7zz a -bso0 -bsp0 -m0=lzma2 ../mixed.7z -- *)
+  seq -f "%012.0f and a line of text with its number, the same words each time" 1 2600000 >"$work/threads/big.txt"
+  (cd "$work/threads" && 7zz a -bso0 -bsp0 -mx5 -mmt=4 ../threads.7z -- *)
+  echo "a small file" >"$work/tiny/a.txt"
+  (cd "$work/tiny" && 7zz a -bso0 -bsp0 ../tiny.7z -- *)
+  local name
+  for name in mixed threads tiny; do
+    build/tools/sfxbuild/sfxbuild --title "Benchmark" "$work/$name.7z" "$work/$name-setup.exe"
+  done
 }
 
 # Wine shows the Unix root as drive Z:.
 win() { local path; path=$(realpath -m "$1"); printf 'Z:%s' "${path//\//\\}"; }
 
 extracted_whole() {
-  diff -r "$work/files" "$work/out" >/dev/null || { echo "bench: $1 did not extract every file whole" >&2; exit 1; }
+  diff -r "$work/$2" "$work/out" >/dev/null || { echo "bench: $1 did not extract $2 whole" >&2; exit 1; }
   rm -rf "$work/out"
 }
 
-# Runs a command and leaves "WALL CPU" in $work/time.txt: its seconds, and
-# the processor seconds of the program, as the shell accounts them.
+# Runs a command and leaves its seconds in $work/time.txt.
 timed() {
-  local TIMEFORMAT='%3R %3U %3S'
-  { time "$@" 2>&3; } 3>&2 2>"$work/time.txt.raw"
-  local status=$?
-  awk '{ printf "%.2f %.2f", $1, $2 + $3 }' "$work/time.txt.raw" >"$work/time.txt"
-  return $status
+  local TIMEFORMAT='%3R'
+  { time "$@" 2>&3; } 3>&2 2>"$work/time.txt"
 }
 
-# ROUNDS turns of the two, in one Wine session; one line a run:
-# "sfx WALL CPU" or "direct WALL CPU OPEN EXTRACT", in seconds.
+# ROUNDS turns of every run, in one Wine session; one line a run:
+# "KIND ARCHIVE SECONDS [OPEN EXTRACT]" (the bare session's phases).
 timed_runs() {
   set -euo pipefail
-  local rounds=$1 round
+  local rounds=$1 round name phases threads
   # The Wine server stays up between the runs: one that ended with its last
   # program would take Wine's own processes with it, and the next program
   # would wait for them to start again, a window for its desktop process
   # too. One uncounted run starts them.
   wineserver -p
-  wine "$work/bench-setup.exe" -s -d "$(win "$work/out")" || { echo "bench: the self-extractor failed" >&2; exit 1; }
-  extracted_whole "the self-extractor"
+  wine "$work/tiny-setup.exe" -s -d "$(win "$work/out")" || { echo "bench: the self-extractor failed" >&2; exit 1; }
+  extracted_whole "the self-extractor" tiny
   for round in $(seq "$rounds"); do
-    rm -rf "$work/out"
-    timed wine "$work/bench-setup.exe" -s -d "$(win "$work/out")" || { echo "bench: the self-extractor failed" >&2; exit 1; }
-    echo "sfx $(cat "$work/time.txt")"
-    extracted_whole "the self-extractor"
+    for name in mixed threads; do
+      timed wine "$work/$name-setup.exe" -s -d "$(win "$work/out")" ||
+        { echo "bench: the self-extractor failed" >&2; exit 1; }
+      echo "sfx $name $(cat "$work/time.txt")"
+      extracted_whole "the self-extractor" "$name"
+      for threads in "" --threads; do
+        mkdir -p "$work/out"
+        timed wine build-win32/bench/SevenZipDirect.exe $threads "$(win "$work/$name.7z")" "$(win "$work/out")" \
+          >"$work/phases.txt" || { echo "bench: SevenZipDirect failed" >&2; exit 1; }
+        phases=$(tr -d '\r' <"$work/phases.txt" | awk '/^open/ { o = $2 } /^extract/ { e = $2 } END { print o, e }')
+        echo "direct${threads:+-threads} $name $(cat "$work/time.txt") $phases"
+        extracted_whole "SevenZipDirect" "$name"
+      done
+    done
+    for name in tiny mixed; do
+      wine build-win32/bench/SfxReadyTime.exe "$(win "$work/$name-setup.exe")" -d "$(win "$work/out")" |
+        tr -d '\r' | awk -v name="$name" '/^ready/ { print "ready", name, $2 }'
+    done
+  done
+}
 
-    mkdir -p "$work/out"
-    timed wine build-win32/bench/SevenZipDirect.exe "$(win "$work/bench.7z")" "$(win "$work/out")" >"$work/phases.txt" ||
-      { echo "bench: SevenZipDirect failed" >&2; exit 1; }
-    echo "direct $(cat "$work/time.txt") $(tr -d '\r' <"$work/phases.txt" | awk '/^open/ { o = $2 } /^extract/ { e = $2 } END { print o, e }')"
-    extracted_whole "SevenZipDirect"
+# The same runs natively with 7zz, testing (decoding without writing).
+native_runs() {
+  local rounds=$1 round name
+  for round in $(seq "$rounds"); do
+    for name in mixed threads; do
+      timed 7zz t -bso0 -bsp0 -mmt=off "$work/$name.7z"
+      echo "7zz-one $name $(cat "$work/time.txt")"
+      timed 7zz t -bso0 -bsp0 "$work/$name.7z"
+      echo "7zz-threads $name $(cat "$work/time.txt")"
+    done
   done
 }
 
@@ -88,42 +117,53 @@ median() {
     END { if (NR == 0) print "-"; else printf format "\n", (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
 }
 
-# Field K of the runs of KIND, one a line.
-field() { awk -v kind="$2" -v k="$3" '$1 == kind { print $k }' "$1"; }
+# Field K of the runs of KIND on ARCHIVE, one a line.
+field() { awk -v kind="$2" -v name="$3" -v k="$4" '$1 == kind && $2 == name { print $k }' "$1"; }
+
+# The median of the per-round ratios of KIND1 to KIND2 on ARCHIVE.
+ratio() {
+  paste <(field "$1" "$2" "$4" 3) <(field "$1" "$3" "$4" 3) | awk '$2 > 0 { print $1 / $2 }' | median %.3f
+}
+
+row() { printf '%-52s %10s %s\n' "$1" "$2" "${3:-}"; }
 
 print_table() {
-  local runs=$1
-  printf '%-44s %10s\n' "" "median"
-  printf '%-44s %10s s   (runs: %s)\n' "self-extractor -s -d, start to exit" "$(field "$runs" sfx 2 | median)" \
-    "$(field "$runs" sfx 2 | tr '\n' ' ')"
-  printf '%-44s %10s s   (runs: %s)\n' "SevenZipDirect, start to exit" "$(field "$runs" direct 2 | median)" \
-    "$(field "$runs" direct 2 | tr '\n' ' ')"
-  printf '%-44s %10s x   (goal at most 1.15)\n' "ratio, the median of each round's" \
-    "$(paste <(field "$runs" sfx 2) <(field "$runs" direct 2) | awk '{ print $1 / $2 }' | median %.3f)"
-  printf '%-44s %10s s\n' "self-extractor, processor" "$(field "$runs" sfx 3 | median)"
-  printf '%-44s %10s s\n' "SevenZipDirect, processor" "$(field "$runs" direct 3 | median)"
-  printf '%-44s %10s x\n' "ratio of processor seconds" \
-    "$(paste <(field "$runs" sfx 3) <(field "$runs" direct 3) | awk '{ print $1 / $2 }' | median %.3f)"
-  printf '%-44s %10s s\n' "  SevenZipDirect: open" "$(field "$runs" direct 4 | median)"
-  printf '%-44s %10s s\n' "  SevenZipDirect: extract" "$(field "$runs" direct 5 | median)"
-  printf '%-44s %10s bytes\n' "files" "$(du -cb "$work"/files/* | tail -1 | cut -f1)"
-  printf '%-44s %10s bytes\n' "archive (LZMA2)" "$(stat -c %s "$work/bench.7z")"
-  printf '%-44s %10s bytes\n' "stub br7zsfx.exe" "$(stat -c %s build-win32/sfx/br7zsfx.exe)"
-  printf '%-44s %10s bytes\n' "module 7z.dll" "$(stat -c %s build-win32/sfx/7z.dll)"
+  local runs=$1 name
+  for name in mixed threads; do
+    echo
+    echo "$name ($(stat -c %s "$work/$name.7z") bytes packed, $(du -cb "$work/$name"/* | tail -1 | cut -f1) unpacked)"
+    row "self-extractor -s -d, start to exit" "$(field "$runs" sfx $name 3 | median)" "s"
+    row "SevenZipDirect, one thread" "$(field "$runs" direct $name 3 | median)" "s"
+    row "SevenZipDirect, the module's threads" "$(field "$runs" direct-threads $name 3 | median)" "s"
+    row "  ratio to the one-thread session" "$(ratio "$runs" sfx direct $name)" "x"
+    row "  ratio to the threaded session (goal at most 1.15)" "$(ratio "$runs" sfx direct-threads $name)" "x"
+    row "  the threaded session: open" "$(field "$runs" direct-threads $name 4 | median)" "s"
+    row "  the threaded session: extract" "$(field "$runs" direct-threads $name 5 | median)" "s"
+    row "7zz t -mmt=off, natively" "$(field "$runs" 7zz-one $name 3 | median)" "s"
+    row "7zz t with its threads, natively" "$(field "$runs" 7zz-threads $name 3 | median)" "s"
+  done
+  echo
+  row "start to a ready window, tiny archive" "$(field "$runs" ready tiny 3 | median %.3f)" "s"
+  row "start to a ready window, mixed archive" "$(field "$runs" ready mixed 3 | median %.3f)" "s"
+  row "  ratio (goal at most 1.2)" "$(paste <(field "$runs" ready mixed 3) <(field "$runs" ready tiny 3) |
+    awk '$2 > 0 { print $1 / $2 }' | median %.3f)" "x"
+  row "stub br7zsfx.exe" "$(stat -c %s build-win32/sfx/br7zsfx.exe)" "bytes"
+  row "module 7z.dll" "$(stat -c %s build-win32/sfx/7z.dll)" "bytes"
 }
 
 sfx_bench() {
   local rounds=${1:-3}
   bash scripts/build.sh >/dev/null
-  cmake --build build-win32 --target SevenZipDirect >/dev/null
-  echo "Making the benchmark archive and its self-extractor in $work"
-  make_archive
+  cmake --build build-win32 --target SevenZipDirect SfxReadyTime >/dev/null
+  echo "Making the benchmark archives and their self-extractors in $work"
+  make_archives
   echo "Timing $rounds rounds under Wine (each Windows program start takes a while where 32-bit code runs emulated)"
   export work
   export -f timed_runs timed extracted_whole win
   # The self-extractor's window needs a display, even when it runs silently.
   scripts/wine-run.sh --prefix "$PWD/build-win32/wineprefix" --display -- bash -c "timed_runs $rounds" |
     tee "$work/runs.txt"
+  native_runs "$rounds" | tee -a "$work/runs.txt"
   print_table "$work/runs.txt"
 }
 

@@ -23,7 +23,8 @@ void CloseEmptyBand(HWND browser, HWND tree, bool statusLine) {
     LONG top = treeAt.top;
     for (HWND child = GetWindow(browser, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
         if (statusLine && GetDlgCtrlID(child) == kBrowserStatusId) continue;
-        if (!IsWindowVisible(child) || !IsEmptyStatic(child)) continue;
+        // Its own style, not IsWindowVisible: the browser is not shown yet.
+        if (!(GetWindowLongW(child, GWL_STYLE) & WS_VISIBLE) || !IsEmptyStatic(child)) continue;
         const RECT at = RectInParent(child);
         if (at.bottom > treeAt.top) continue;
         ShowWindow(child, SW_HIDE);
