@@ -6,7 +6,7 @@
 #   bench.sh sfx [ROUNDS]    the self-extractor under Wine (default 3 rounds)
 # The self-extractor's, on two archives: "mixed", 300 MB in six files, half
 # numbered text lines, half random bytes, LZMA2; and "threads", one file of
-# 200 MB of text packed with -mx5 -mmt=4, so that LZMA2 splits its stream
+# 100 MB of text packed with -mx5 -mmt=4, so that LZMA2 splits its stream
 # into blocks that decode side by side. Each is unpacked under Wine, in
 # turns, by its self-extractor run as a script runs it ("-s -d DIR", start to
 # exit) and by SevenZipDirect, the same archive session over the same module
@@ -39,7 +39,7 @@ make_archives() {
     head -c 50000000 /dev/urandom >"$work/mixed/random-$i.bin"
   done
   (cd "$work/mixed" && 7zz a -bso0 -bsp0 -m0=lzma2 ../mixed.7z -- *)
-  seq -f "%012.0f and a line of text with its number, the same words each time" 1 2600000 >"$work/threads/big.txt"
+  seq -f "%012.0f and a line of text with its number, the same words each time" 1 1300000 >"$work/threads/big.txt"
   (cd "$work/threads" && 7zz a -bso0 -bsp0 -mx5 -mmt=4 ../threads.7z -- *)
   echo "a small file" >"$work/tiny/a.txt"
   (cd "$work/tiny" && 7zz a -bso0 -bsp0 ../tiny.7z -- *)

@@ -7,8 +7,8 @@ set -euo pipefail
 # Wine's preloaders (wine32-preloader, wine64-preloader) stay out: under the
 # emulator a 32-bit program started through one has a few megabytes of free
 # address space instead of about 500, though it starts in a second instead
-# of forty. Wine's own fonts (Tahoma, and Marlett for the title bars'
-# buttons) draw and measure the windows' texts as Windows does.
+# of forty. Wine's own fonts give the pictures (scripts/screenshots.sh) the
+# Marlett of the title bars' buttons.
 packages=(
   cmake ninja-build g++ pkg-config
   libgtest-dev googletest libbenchmark-dev libstb-dev

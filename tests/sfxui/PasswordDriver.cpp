@@ -28,14 +28,6 @@ std::string password;
 // file, and the listing of encrypted item names comes before every file.
 constexpr char kCaptionWithoutName[] = "Please enter the password  ";
 
-void CheckNoWorkFolderLeft(const std::set<std::string>& before, const std::string& what) {
-    const std::set<std::string> after = WorkFolders();
-    std::string left;
-    for (const std::string& name : after)
-        if (!before.count(name)) left += " " + name;
-    Check(left.empty(), what + ": no work folder is left in the temp folder" + left);
-}
-
 // Form2 of the self-extractor whose main window is form1, hidden or not.
 HWND PasswordWindow(HWND form1) {
     for (HWND window = nullptr; (window = FindWindowExA(nullptr, window, "TForm2", nullptr)) != nullptr;)

@@ -162,3 +162,10 @@ std::set<std::string> WorkFolders() {
 }
 
 std::set<std::string> FilesInWorkFolder(const std::string& name) { return Found(TempFolder() + name + "\\*", false); }
+
+void CheckNoWorkFolderLeft(const std::set<std::string>& before, const std::string& what) {
+    std::string left;
+    for (const std::string& name : WorkFolders())
+        if (!before.count(name)) left += " " + name;
+    Check(left.empty(), what + ": no work folder is left in the temp folder" + left);
+}

@@ -45,6 +45,8 @@ void CheckNoReplacementLeft(const std::string& folder, const std::string& what);
 // one of them.
 std::set<std::string> WorkFolders();
 std::set<std::string> FilesInWorkFolder(const std::string& name);
+// No work folder but those in before is left.
+void CheckNoWorkFolderLeft(const std::set<std::string>& before, const std::string& what);
 
 std::vector<std::string> ListEntries(HWND list);
 int EntryIndex(HWND list, const std::string& entry);

@@ -113,6 +113,7 @@ void CancelDuringExtraction() {
     const std::string dest = Destination("cancel");
     CreateDirectoryA(dest.c_str(), nullptr);
     const OldFile old = PlantOldFile(dest + "\\noise.bin", "the user's own noise\n");
+    const std::set<std::string> before = WorkFolders();
     Sfx sfx("big-run", "-o -d " + dest);
     // Listing a big archive may take long enough to look at the loading
     // window, as long as it is still loading after the look.
@@ -139,6 +140,9 @@ void CancelDuringExtraction() {
           "cancel: the big file is written under a replacement name beside the old one");
     sfx.Press(kButton3Id);
     sfx.ExpectExit(kExitCancelled);
+    // The module's threads were stopped and the module unloaded, or its
+    // file could not have gone.
+    CheckNoWorkFolderLeft(before, "cancel");
     CheckUnchanged(old, "cancel");
     CheckNoReplacementLeft(dest, "cancel");
 }

@@ -8,6 +8,7 @@
 
 #include <windows.h>
 
+#include <atomic>
 #include <exception>
 #include <functional>
 
@@ -41,5 +42,5 @@ private:
     TBeginEvent begin_;
     TOnPasswordEvent password_;
     TEndEvent end_;
-    ULONGLONG progressShown_ = 0;  // when the last progress event was handed over
+    std::atomic<ULONGLONG> progressShown_{0};  // when the last progress event was handed over
 };
