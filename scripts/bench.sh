@@ -15,7 +15,8 @@
 # with nothing around it, once on one thread and once with the module's own
 # threads; and natively by 7zz with -mmt=off and with its threads. It prints
 # the median seconds of each and the self-extractor's ratios to the bare
-# session, the breakdown of a run, the time from start to a ready window for
+# session; the breakdown of the self-extractor's run from the marks it leaves
+# in Wine's debug output (process start, listing, extraction, clean-up); the time from start to a ready window for
 # a tiny archive and for the mixed one, and the bytes of the stub and the
 # module.
 set -euo pipefail
@@ -64,8 +65,18 @@ timed() {
   { time "$@" 2>&3; } 3>&2 2>"$work/time.txt"
 }
 
+# The seconds since its process was created at which the self-extractor
+# passed the marks it wrote to FILE, in their order; "-" for a mark it did not leave.
+marks_of() {
+  tr -d '\r' <"$1" | awk '
+    match($0, /br7zsfx: [a-z]+ [0-9]+ ms/) { split(substr($0, RSTART, RLENGTH), w, " "); at[w[2]] = w[3] / 1000 }
+    END { n = split("main listed extracted ending cleaned", names, " ")
+          for (i = 1; i <= n; ++i) printf "%s%s", (names[i] in at) ? at[names[i]] : "-", (i < n) ? " " : "\n" }'
+}
+
 # ROUNDS turns of every run, in one Wine session; one line a run:
-# "KIND ARCHIVE SECONDS [OPEN EXTRACT]" (the bare session's phases).
+# "KIND ARCHIVE SECONDS [PHASES]": the bare session's open and extract, the
+# self-extractor's marks.
 timed_runs() {
   set -euo pipefail
   local rounds=$1 round name phases threads
@@ -78,9 +89,9 @@ timed_runs() {
   extracted_whole "the self-extractor" tiny
   for round in $(seq "$rounds"); do
     for name in mixed threads; do
-      timed wine "$work/$name-setup.exe" -s -d "$(win "$work/out")" ||
+      BR7ZSFX_MARKS=1 timed wine "$work/$name-setup.exe" -s -d "$(win "$work/out")" 2>"$work/marks.txt" ||
         { echo "bench: the self-extractor failed" >&2; exit 1; }
-      echo "sfx $name $(cat "$work/time.txt")"
+      echo "sfx $name $(cat "$work/time.txt") $(marks_of "$work/marks.txt")"
       extracted_whole "the self-extractor" "$name"
       for threads in "" --threads; do
         mkdir -p "$work/out"
@@ -121,6 +132,13 @@ median() {
 # Field K of the runs of KIND on ARCHIVE, one a line.
 field() { awk -v kind="$2" -v name="$3" -v k="$4" '$1 == kind && $2 == name { print $k }' "$1"; }
 
+# The median of the per-round differences of fields K2 and K1 of the runs of
+# KIND on ARCHIVE: the time from one mark to the next.
+span() {
+  paste <(field "$1" "$2" "$3" "$4") <(field "$1" "$2" "$3" "$5") |
+    awk '$1 != "-" && $2 != "-" { print $2 - $1 }' | median
+}
+
 # The median of the per-round ratios of KIND1 to KIND2 on ARCHIVE.
 ratio() {
   paste <(field "$1" "$2" "$4" 3) <(field "$1" "$3" "$4" 3) | awk '$2 > 0 { print $1 / $2 }' | median %.3f
@@ -134,6 +152,13 @@ print_table() {
     echo
     echo "$name ($(stat -c %s "$work/$name.7z") bytes packed, $(du -cb "$work/$name"/* | tail -1 | cut -f1) unpacked)"
     row "self-extractor -s -d, start to exit" "$(field "$runs" sfx $name 3 | median)" "s"
+    row "  process start to the program's main" "$(field "$runs" sfx $name 4 | median)" "s"
+    row "  start-up and listing (main to a ready window)" "$(span "$runs" sfx $name 4 5)" "s"
+    row "  extraction (ready to extracted)" "$(span "$runs" sfx $name 5 6)" "s"
+    row "  extracted to the program's end" "$(span "$runs" sfx $name 6 7)" "s"
+    row "  clean-up (module unloaded, work folder removed)" "$(span "$runs" sfx $name 7 8)" "s"
+    row "  outside the process (Wine's start, the exit)" "$(paste <(field "$runs" sfx $name 8) <(field "$runs" sfx $name 3) |
+      awk '$1 != "-" { print $2 - $1 }' | median)" "s"
     row "SevenZipDirect, one thread" "$(field "$runs" direct $name 3 | median)" "s"
     row "SevenZipDirect, the module's threads" "$(field "$runs" direct-threads $name 3 | median)" "s"
     row "  ratio to the one-thread session" "$(ratio "$runs" sfx direct $name)" "x"
@@ -152,6 +177,18 @@ print_table() {
   row "module 7z.dll" "$(stat -c %s build-win32/sfx/7z.dll)" "bytes"
 }
 
+# A copy of the tests' Wine prefix whose windows are not left to a window
+# manager: the display has none, and Wine would wait two seconds for it to
+# take every window it hides, the self-extractor's at its end included, which
+# no Windows desk does.
+bench_prefix() {
+  local prefix=$PWD/build-win32/wineprefix-bench
+  scripts/wine-run.sh --prefix "$prefix" --copy-of "$PWD/build-win32/wineprefix" -- true >&2
+  grep -q '^\[Software\\\\Wine\\\\X11 Driver\]' "$prefix/user.reg" ||
+    printf '\n[Software\\\\Wine\\\\X11 Driver]\n"Managed"="N"\n' >>"$prefix/user.reg"
+  echo "$prefix"
+}
+
 sfx_bench() {
   local rounds=${1:-3}
   bash scripts/build.sh >/dev/null
@@ -160,9 +197,9 @@ sfx_bench() {
   make_archives
   echo "Timing $rounds rounds under Wine (each Windows program start takes a while where 32-bit code runs emulated)"
   export work
-  export -f timed_runs timed extracted_whole win
+  export -f timed_runs timed extracted_whole win marks_of
   # The self-extractor's window needs a display, even when it runs silently.
-  scripts/wine-run.sh --prefix "$PWD/build-win32/wineprefix" --display -- bash -c "timed_runs $rounds" |
+  scripts/wine-run.sh --prefix "$(bench_prefix)" --display -- bash -c "timed_runs $rounds" |
     tee "$work/runs.txt"
   native_runs "$rounds" | tee -a "$work/runs.txt"
   print_table "$work/runs.txt"

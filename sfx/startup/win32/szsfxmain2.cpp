@@ -13,6 +13,7 @@
 #include "PayloadError.h"
 #include "PayloadLayout.h"
 #include "PayloadSeal.h"
+#include "PhaseMark.h"
 #include "ProcessArguments.h"
 #include "ProgramEnd.h"
 #include "Random.h"
@@ -74,6 +75,7 @@ void PrepareWorkFolder() {
 }  // namespace
 
 [[noreturn]] void szsfxmain2() {
+    MarkPhase("main");
     RestrictDllSearch();                                              // before any library is loaded
     CheckPayloadSeal();                                               // before anything is written
     PrepareWorkFolder();                                              // steps 1 to 5

@@ -14,6 +14,7 @@
 #include "MessageTable.h"
 #include "MessageText.h"
 #include "OverwriteRules.h"
+#include "PhaseMark.h"
 #include "ProgramEnd.h"
 #include "RunAfterExtract.h"
 #include "SessionThread.h"
@@ -113,6 +114,7 @@ void TForm1::Button2Click() {
     session->FileSpec = choice.fileSpec;
     // A Cancel during the dispatch above leaves nothing to extract.
     const HRESULT result = extractActive ? TestThenExtract() : S_OK;
+    MarkPhase("extracted");
     if (overwriteCancelled) EndProcess(kExitCancelled);
     const bool cancelled = !extractActive;
     extractActive = false;

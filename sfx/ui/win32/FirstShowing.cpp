@@ -8,6 +8,7 @@
 #include "MessageTable.h"
 #include "MessageText.h"
 #include "PasswordEvent.h"
+#include "PhaseMark.h"
 #include "ProgramEnd.h"
 #include "SevenZip.h"
 
@@ -29,6 +30,7 @@ void TForm1::FirstShowing() {
     SendMessageW(ListFiles, LB_SETSEL, TRUE, -1);
     SendMessageW(ListFiles, LB_SETTOPINDEX, 0, 0);
     ShowReady();
+    MarkPhase("listed");
     if (sfxSettings.autoExtract == 1) Button2Click();
 }
 
