@@ -139,6 +139,14 @@ span() {
     awk '$1 != "-" && $2 != "-" { print $2 - $1 }' | median
 }
 
+# The median of the per-round ratios of the self-extractor's extraction (its
+# marks) to the extraction of the bare session KIND on ARCHIVE: the two
+# programs' own work, without the program start that the emulator makes long.
+extraction_ratio() {
+  paste <(field "$1" sfx "$3" 5) <(field "$1" sfx "$3" 6) <(field "$1" "$2" "$3" 5) |
+    awk '$1 != "-" && $2 != "-" && $3 > 0 { print ($2 - $1) / $3 }' | median %.3f
+}
+
 # The median of the per-round ratios of KIND1 to KIND2 on ARCHIVE.
 ratio() {
   paste <(field "$1" "$2" "$4" 3) <(field "$1" "$3" "$4" 3) | awk '$2 > 0 { print $1 / $2 }' | median %.3f
@@ -163,8 +171,10 @@ print_table() {
     row "SevenZipDirect, the module's threads" "$(field "$runs" direct-threads $name 3 | median)" "s"
     row "  ratio to the one-thread session" "$(ratio "$runs" sfx direct $name)" "x"
     row "  ratio to the threaded session (goal at most 1.15)" "$(ratio "$runs" sfx direct-threads $name)" "x"
-    row "  the threaded session: open" "$(field "$runs" direct-threads $name 4 | median)" "s"
-    row "  the threaded session: extract" "$(field "$runs" direct-threads $name 5 | median)" "s"
+    row "  the one-thread session: open, extract" "$(field "$runs" direct $name 4 | median) $(field "$runs" direct $name 5 | median)" "s"
+    row "  the threaded session: open, extract" "$(field "$runs" direct-threads $name 4 | median) $(field "$runs" direct-threads $name 5 | median)" "s"
+    row "  extraction to the one-thread session's" "$(extraction_ratio "$runs" direct $name)" "x"
+    row "  extraction to the threaded one's (goal at most 1.15)" "$(extraction_ratio "$runs" direct-threads $name)" "x"
     row "7zz t -mmt=off, natively" "$(field "$runs" 7zz-one $name 3 | median)" "s"
     row "7zz t with its threads, natively" "$(field "$runs" 7zz-threads $name 3 | median)" "s"
   done
