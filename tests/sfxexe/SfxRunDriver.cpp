@@ -10,6 +10,8 @@
 // or "-" for none. FOLDER: the working folder of the program, "-" for the
 // driver's own. Every box is printed as "box NAME: CAPTION | TEXT" with line
 // breaks written \r and \n, for the caller to compare with the language text.
+// Each program's standard error goes to marks-NAME.txt in the driver's
+// folder, where the marks of its run land when BR7ZSFX_MARKS is set.
 #include <windows.h>
 
 #include <chrono>
@@ -96,12 +98,21 @@ void Answer(const Scenario& s, HWND box, size_t& next) {
 }
 
 void Run(const Scenario& s) {
+    SECURITY_ATTRIBUTES inherited{sizeof inherited, nullptr, TRUE};
+    const HANDLE marks = CreateFileA(("marks-" + s.name + ".txt").c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherited,
+                                     CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    Report(marks != INVALID_HANDLE_VALUE, s.name + ": a file for its standard error");
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdError = marks;
     PROCESS_INFORMATION process{};
     std::string commandLine = s.commandLine;
     const char* folder = s.folder == "-" ? nullptr : s.folder.c_str();
-    if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, folder, &startup, &process)) {
+    const BOOL started =
+        CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr, folder, &startup, &process);
+    if (marks != INVALID_HANDLE_VALUE) CloseHandle(marks);
+    if (!started) {
         Report(false, s.name + ": started (error " + std::to_string(GetLastError()) + ")");
         return;
     }

@@ -6,7 +6,8 @@
 # the run command opens a file or installs an INF file, no DLL planted beside
 # the program is loaded, and nothing stays behind in the temp folder. A
 # damaged item leaves no file, and a file it was to replace stays as it was;
-# with --test-first a damaged archive writes nothing at all.
+# with --test-first a damaged archive writes nothing at all. The marks of
+# where a run's time goes come in their order.
 #   run_unattended.sh SFXBUILD DRIVER RECORDER PLANTED_DLL ARCHIVES LANGUAGE WORK
 # ARCHIVES: the folder of make_test_archives.sh; LANGUAGE: the English text.
 # Runs inside wine-run.sh --display, so `wine` reaches the test's prefix.
@@ -101,7 +102,7 @@ everything() {
 }
 everything >before.txt
 
-SFX_TEMP=$(win "$work/temp") RECORD_TO=$(win "$work/recorded.txt") PLANTED_MARKERS=$(win "$work/markers") \
+BR7ZSFX_MARKS=1 SFX_TEMP=$(win "$work/temp") RECORD_TO=$(win "$work/recorded.txt") PLANTED_MARKERS=$(win "$work/markers") \
   wine "$driver" scenarios.tsv | tee driver.log || failures=$((failures + 1))
 set +e
 
@@ -120,7 +121,8 @@ only_sound_items() {
 }
 nothing_outside() {
   local written
-  written=$(comm -13 before.txt <(everything) | grep -v -e "^$work/out/" -e "^$work/driver.log$" -e "^$work/recorded.txt$")
+  written=$(comm -13 before.txt <(everything) |
+    grep -v -e "^$work/out/" -e "^$work/driver.log$" -e "^$work/recorded.txt$" -e "^$work/marks-[a-z-]*\.txt$")
   [ -z "$written" ] || { echo "$written" | sed 's/^/  written: /'; return 1; }
 }
 # The sound items of the damaged archive, and no trace of the damaged one.
@@ -135,6 +137,14 @@ old_kept_where_item_failed() {
     [ "$(stat -c %Y out/damaged-over/bad.txt)" = "$(stat -c %Y old-files/bad.txt)" ] &&
     cmp -s out/damaged/good1.txt out/damaged-over/good1.txt && cmp -s out/damaged/good2.txt out/damaged-over/good2.txt &&
     [ "$(ls -A out/damaged-over | tr '\n' ' ')" = "bad.txt good1.txt good2.txt " ]
+}
+# marks_are SCENARIO "NAME...": the run's marks are these, in this order, at
+# times that never go back.
+marks_are() {
+  local names
+  names=$(tr -d '\r' <"marks-$1.txt" | awk '$1 == "br7zsfx:" && $4 == "ms" && $3 >= last { printf "%s ", $2; last = $3; next }
+    { printf "(%s) ", $0 }')
+  [ "$names" = "$2 " ] || { echo "  marks: $names"; return 1; }
 }
 nothing_written() { [ ! -e "out/$1" ] || [ -z "$(ls -A "out/$1")" ]; }
 no_replacement_left() { [ -z "$(find out -iname '~BRSFX*.TMP')" ]; }
@@ -160,5 +170,7 @@ check "--test-first: a damaged archive gives message 42 before exit code 1" box_
 check "--test-first: a sound archive extracts every file" diff -r reference-lzma2 out/tested-sound
 check "no replacement file is left anywhere" no_replacement_left
 check "the temp folder is empty afterwards" test -z "$(ls -A temp)"
+check "the marks of a run: main, listed, extracted, ending, cleaned" marks_are full "main listed extracted ending cleaned"
+check "the marks of a run that cannot list its archive: main, ending, cleaned" marks_are unlisted "main ending cleaned"
 
 report
