@@ -9,16 +9,17 @@
 # packed with -mx5 -mmt=4, so that LZMA2 splits its stream into blocks that
 # decode side by side. The text is random bytes written in base64: it packs
 # to three quarters, as little as the decoder can make of it, so that
-# decoding takes time of its own (numbered lines decode in no time at all). Each is unpacked under Wine, in
-# turns, by its self-extractor run as a script runs it ("-s -d DIR", start to
-# exit) and by SevenZipDirect, the same archive session over the same module
+# decoding takes time of its own (numbered lines decode in no time at all).
+# Each is unpacked under Wine, in turns, by its self-extractor run as a
+# script runs it ("-s -d DIR", start to exit) and by SevenZipDirect, the same archive session over the same module
 # with nothing around it, once on one thread and once with the module's own
 # threads; and natively by 7zz with -mmt=off and with its threads. It prints
 # the median seconds of each and the self-extractor's ratios to the bare
-# session; the breakdown of the self-extractor's run from the marks it leaves
-# in Wine's debug output (process start, listing, extraction, clean-up); the time from start to a ready window for
-# a tiny archive and for the mixed one, and the bytes of the stub and the
-# module.
+# session; the breakdown of the self-extractor's run by the marks it writes
+# to its standard error (process start, listing, extraction, clean-up), with
+# its extraction's ratios to the bare session's; the time from start to a
+# ready window for a tiny archive and for the mixed one; and the bytes of the
+# stub and the module.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
@@ -66,7 +67,8 @@ timed() {
 }
 
 # The seconds since its process was created at which the self-extractor
-# passed the marks it wrote to FILE, in their order; "-" for a mark it did not leave.
+# passed the marks it wrote to FILE, in their order; "-" for a mark it did
+# not leave.
 marks_of() {
   tr -d '\r' <"$1" | awk '
     match($0, /br7zsfx: [a-z]+ [0-9]+ ms/) { split(substr($0, RSTART, RLENGTH), w, " "); at[w[2]] = w[3] / 1000 }
