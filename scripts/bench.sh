@@ -22,6 +22,7 @@
 # stub and the module.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source tests/support/wine_steps.sh
 bash scripts/setup.sh
 
 engine_bench() {
@@ -167,8 +168,7 @@ print_table() {
     row "  extraction (ready to extracted)" "$(span "$runs" sfx $name 5 6)" "s"
     row "  extracted to the program's end" "$(span "$runs" sfx $name 6 7)" "s"
     row "  clean-up (module unloaded, work folder removed)" "$(span "$runs" sfx $name 7 8)" "s"
-    row "  outside the process (Wine's start, the exit)" "$(paste <(field "$runs" sfx $name 8) <(field "$runs" sfx $name 3) |
-      awk '$1 != "-" { print $2 - $1 }' | median)" "s"
+    row "  outside the process (Wine's start, the exit)" "$(span "$runs" sfx $name 8 3)" "s"
     row "SevenZipDirect, one thread" "$(field "$runs" direct $name 3 | median)" "s"
     row "SevenZipDirect, the module's threads" "$(field "$runs" direct-threads $name 3 | median)" "s"
     row "  ratio to the one-thread session" "$(ratio "$runs" sfx direct $name)" "x"
@@ -196,8 +196,7 @@ print_table() {
 bench_prefix() {
   local prefix=$PWD/build-win32/wineprefix-bench
   scripts/wine-run.sh --prefix "$prefix" --copy-of "$PWD/build-win32/wineprefix" -- true >&2
-  grep -q '^\[Software\\\\Wine\\\\X11 Driver\]' "$prefix/user.reg" ||
-    printf '\n[Software\\\\Wine\\\\X11 Driver]\n"Managed"="N"\n' >>"$prefix/user.reg"
+  user_key "$prefix" 'Software\Wine\X11 Driver' '"Managed"="N"'
   echo "$prefix"
 }
 

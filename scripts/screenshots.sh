@@ -7,6 +7,7 @@
 #   screenshots.sh [linefix|sfx]...   (both when none is named)
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source tests/support/wine_steps.sh
 bash scripts/setup.sh
 bash scripts/build.sh
 
@@ -21,10 +22,8 @@ work=$PWD/build-win32/screenshots
 prefix=$PWD/build-win32/wineprefix-pictures
 scripts/wine-run.sh --prefix "$prefix" --copy-of "$PWD/build-win32/wineprefix" -- true
 cp /usr/share/wine/fonts/marlett.ttf "$prefix/drive_c/windows/Fonts/"
-if ! grep -q '^\[Software\\\\Wine\\\\Explorer\]' "$prefix/user.reg"; then
-  printf '\n[Software\\\\Wine\\\\Explorer]\n"Desktop"="Default"\n\n[Software\\\\Wine\\\\Explorer\\\\Desktops]\n"Default"="%s"\n' \
-    "$size" >>"$prefix/user.reg"
-fi
+user_key "$prefix" 'Software\Wine\Explorer' '"Desktop"="Default"'
+user_key "$prefix" 'Software\Wine\Explorer\Desktops' "\"Default\"=\"$size\""
 tests=$PWD/build-win32/tests
 sfxbuild=$PWD/build/tools/sfxbuild/sfxbuild
 languages=$PWD/sfx/startup/lang

@@ -1,4 +1,5 @@
-# What the scripts of the Wine tests share; sourced, after `set -euo
+# What the scripts of the Wine tests share, and the scripts that make
+# prefixes of their own from the tests' one; sourced, after `set -euo
 # pipefail`.
 
 support_dir=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
@@ -18,6 +19,15 @@ without_aes() {
   shift
   QEMU_CPU=Nehalem "$wine_run" --prefix "$WINEPREFIX-noaes" --copy-of "$WINEPREFIX" "$@" \
     2> >(grep -v "TCG doesn't support" >&2)
+}
+
+# user_key PREFIX KEY VALUES: gives the prefix's current user the registry
+# key KEY (its path under HKEY_CURRENT_USER, backslashes single) with VALUES,
+# lines of the form "Name"="Value", unless the user has the key already.
+# Written into the registry file, which takes no program start.
+user_key() {
+  local key=${2//\\/\\\\}
+  grep -qF "[$key]" "$1/user.reg" || printf '\n[%s]\n%s\n' "$key" "$3" >>"$1/user.reg"
 }
 
 # Message K of the language text that $language names, escapes as written.
