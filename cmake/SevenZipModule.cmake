@@ -3,7 +3,13 @@
 # package (scripts/setup.sh fetches it outside the tree), plus the Deflate64
 # decoder, which that bundle leaves out although 7z archives may use it.
 # The file list is ours, taken from the bundle's makefile, so that the build
-# does not depend on 7-Zip's own build system.
+# does not depend on 7-Zip's own build system. The module is linked like the
+# stub, without library objects that were a quarter of it: the
+# Windows-threads run-time; our own terminate handler for the library's
+# demangling one, whose demangler also brings printf's formatter; and our own
+# IID_IUnknown for libuuid's object that holds it among a few hundred others.
+
+include(${CMAKE_CURRENT_LIST_DIR}/WindowsThreadsRuntime.cmake)
 
 if(DEFINED ENV{XDG_CACHE_HOME} AND NOT "$ENV{XDG_CACHE_HOME}" STREQUAL "")
   set(_sevenzip_cache "$ENV{XDG_CACHE_HOME}")
@@ -57,6 +63,8 @@ _sevenzip_sources(_sz_sources C c
 
 add_library(sevenzip_module MODULE
   ${_sz_sources}
+  ${CMAKE_SOURCE_DIR}/sfx/archive/module/UnknownIid.cpp
+  ${CMAKE_SOURCE_DIR}/sfx/startup/win32/Terminate.cpp
   ${_sz_bundle}/resource.rc
   ${_sz}/CPP/7zip/Archive/Archive2.def)
 target_compile_definitions(sevenzip_module PRIVATE Z7_EXTRACT_ONLY NDEBUG _REENTRANT)
@@ -67,9 +75,11 @@ target_include_directories(sevenzip_module PRIVATE ${_sz_bundle} ${_sz}/CPP/7zip
 # stamp, two builds give the same bytes.
 target_link_options(sevenzip_module PRIVATE
   -s -Wl,--no-insert-timestamp -Wl,--enable-stdcall-fixup)
-target_link_libraries(sevenzip_module PRIVATE oleaut32 uuid)
+target_link_libraries(sevenzip_module PRIVATE oleaut32)
+# 7-Zip's threads and locks are Windows' own, none the run-time's.
+use_windows_threads_runtime(sevenzip_module)
 set_target_properties(sevenzip_module PROPERTIES
-  OUTPUT_NAME 7z
+  OUTPUT_NAME 7z${SFX_BITNESS_SUFFIX}
   PREFIX ""
   SUFFIX ".dll"
   LIBRARY_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/sfx

@@ -1,23 +1,28 @@
 #!/usr/bin/env bash
-# Configures and builds the three builds: build/ (native, with the unit tests),
-# build-win32/ (the Windows deliverables, cross-compiled for i686) and
-# build-win64/ (the 64-bit plug-in and its filterhost, for x86_64).
+# Configures and builds the three builds: build-win64/ (the 64-bit plug-in and
+# self-extractor, for x86_64), build-win32/ (the 32-bit Windows deliverables,
+# cross-compiled for i686, with sfxbuild.exe beside both bitnesses' stubs and
+# modules) and build/ (native, with the unit tests and sfxbuild beside the
+# same four files).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
 jobs=$(nproc)
 
+cmake -S . -B build-win64 -G Ninja -DCMAKE_BUILD_TYPE=Release \
+  -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-mingw-x86_64.cmake" \
+  -DLINEFIX_NATIVE_FILTERHOST="$root/build/plugin/filterhost" \
+  -DSFX_NATIVE_SFXBUILD="$root/build/tools/sfxbuild/sfxbuild" >/dev/null
 cmake -S . -B build-win32 -G Ninja -DCMAKE_BUILD_TYPE=Release \
   -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-mingw-i686.cmake" \
   -DLINEFIX_NATIVE_FILTERHOST="$root/build/plugin/filterhost" \
-  -DSFX_NATIVE_SFXBUILD="$root/build/tools/sfxbuild/sfxbuild" >/dev/null
-cmake -S . -B build-win64 -G Ninja -DCMAKE_BUILD_TYPE=Release \
-  -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-mingw-x86_64.cmake" \
-  -DLINEFIX_NATIVE_FILTERHOST="$root/build/plugin/filterhost" >/dev/null
+  -DSFX_NATIVE_SFXBUILD="$root/build/tools/sfxbuild/sfxbuild" \
+  -DSFX_WIN64_DIR="$root/build-win64/sfx" >/dev/null
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DLINEFIX_WIN32_DLL="$root/build-win32/plugin/Linefix.8bf" \
   -DLINEFIX_WIN64_DLL="$root/build-win64/plugin/Linefix64.8bf" \
-  -DSFX_WIN32_DIR="$root/build-win32/sfx" >/dev/null
-cmake --build build-win32 -j "$jobs"
+  -DSFX_WIN32_DIR="$root/build-win32/sfx" \
+  -DSFX_WIN64_DIR="$root/build-win64/sfx" >/dev/null
 cmake --build build-win64 -j "$jobs"
+cmake --build build-win32 -j "$jobs"
 cmake --build build -j "$jobs"

@@ -15,6 +15,7 @@ packages=(
   g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix mingw-w64-i686-dev binutils-mingw-w64-i686
   g++-mingw-w64-i686-win32 gcc-mingw-w64-i686-win32
   g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix mingw-w64-x86-64-dev binutils-mingw-w64-x86-64
+  g++-mingw-w64-x86-64-win32 gcc-mingw-w64-x86-64-win32
   wine wine32:i386 wine64 fonts-wine xvfb xauth imagemagick qemu-user
   7zip dpkg-dev python3
   osslsigncode openssl

@@ -5,8 +5,6 @@
 
 namespace {
 
-constexpr uint16_t kPe32Magic = 0x10B;
-constexpr uint16_t kPe32PlusMagic = 0x20B;
 constexpr uint32_t kSecurityDirectory = 4;
 constexpr uint64_t kDirectoryEntrySize = 8;  // file offset (for this directory) and size
 
@@ -30,7 +28,7 @@ struct Table {
 // headers hold no such directory or it is empty.
 Table CertificateTable(ByteSource& exe) {
     const PeHeaders h = ReadPeHeaders(exe, 0);
-    const Directories d = DirectoriesOf(ReadU16(exe, h.optionalHeader));
+    const Directories d = DirectoriesOf(h.optionalMagic);
     const uint64_t entry = d.first + kSecurityDirectory * kDirectoryEntrySize;
     if (entry + kDirectoryEntrySize > h.optionalHeaderSize) return {};
     if (ReadU32(exe, h.optionalHeader + d.countField) <= kSecurityDirectory) return {};

@@ -12,6 +12,8 @@ constexpr uint64_t kSectionHeaderSize = 40;
 constexpr uint16_t kMaxSections = 96;
 // Up to SizeOfHeaders, which both PE32 and PE32+ keep at offset 60.
 constexpr uint16_t kMinOptionalHeaderSize = 64;
+constexpr uint16_t kMachineX86 = 0x14C;
+constexpr uint16_t kMachineX64 = 0x8664;
 
 }  // namespace
 
@@ -43,6 +45,7 @@ PeHeaders ReadPeHeaders(ByteSource& file, uint64_t start) {
     uint8_t head[4 + kFileHeaderSize];
     ReadExactly(file, start + peHeader, head, sizeof head);
     if (head[0] != 'P' || head[1] != 'E' || head[2] != 0 || head[3] != 0) throw PayloadError("no PE signature");
+    h.machine = uint16_t(LittleEndian(head + 4, 2));
     h.sectionCount = uint16_t(LittleEndian(head + 6, 2));
     h.optionalHeaderSize = uint16_t(LittleEndian(head + 20, 2));
     if (h.sectionCount > kMaxSections) throw PayloadError("too many sections");
@@ -52,5 +55,12 @@ PeHeaders ReadPeHeaders(ByteSource& file, uint64_t start) {
     h.sectionTable = h.optionalHeader + h.optionalHeaderSize;
     if (h.sectionTable + h.sectionCount * kSectionHeaderSize > h.available)
         throw PayloadError("the section table lies outside the file");
+    h.optionalMagic = ReadU16(file, start + h.optionalHeader);
     return h;
+}
+
+int PeBitness(const PeHeaders& headers) {
+    if (headers.machine == kMachineX86 && headers.optionalMagic == kPe32Magic) return 32;
+    if (headers.machine == kMachineX64 && headers.optionalMagic == kPe32PlusMagic) return 64;
+    return 0;
 }

@@ -7,8 +7,14 @@
 
 #include "ByteSource.h"
 
+// The optional header's magic numbers.
+constexpr uint16_t kPe32Magic = 0x10B;
+constexpr uint16_t kPe32PlusMagic = 0x20B;
+
 struct PeHeaders {
     uint64_t available;           // the file's bytes from the image's start on
+    uint16_t machine;             // the processor the code is for
+    uint16_t optionalMagic;       // PE32 or PE32+
     uint64_t optionalHeader;      // offsets from the image's start
     uint16_t optionalHeaderSize;
     uint64_t sectionTable;
@@ -19,6 +25,10 @@ struct PeHeaders {
 // PayloadError when they are not a PE image's or reach past the end of the
 // file.
 PeHeaders ReadPeHeaders(ByteSource& file, uint64_t start);
+
+// 32 for an x86 image with PE32 headers, 64 for an x64 one with PE32+
+// headers, 0 for any other processor or a mismatch of the two.
+int PeBitness(const PeHeaders& headers);
 
 // Little-endian numbers of the file, read exactly or PayloadError.
 uint16_t ReadU16(ByteSource& file, uint64_t position);

@@ -74,6 +74,10 @@ damaged="cut-archive $unsealed"
     echo "$name${tab}1${tab}ok${tab}-${tab}$(win "$work/$name.exe") -s -d $(dest "$name")"
   done
 } >scenarios.tsv
+# The smoke twin: the signed file's run stands for the damaged ones.
+if [ -n "${WINE_SMOKE:-}" ]; then
+  grep "^signed$tab" scenarios.tsv >smoke.tsv && mv smoke.tsv scenarios.tsv
+fi
 
 SFX_TEMP=$(win "$work/temp") wine "$driver" scenarios.tsv | tee driver.log || failures=$((failures + 1))
 set +e
@@ -83,12 +87,16 @@ box_shown() {  # box_shown SCENARIO TEXT: the whole line, as Wine ends it with \
 }
 startup_error="An error occured while opening Brindlepacker 7-ZIP SFX."
 check "the signed self-extractor extracts every file byte for byte" diff -r reference out/signed
+check "the temp folder is empty afterwards" test -z "$(ls -A temp)"
+if [ -n "${WINE_SMOKE:-}" ]; then
+  report
+  exit
+fi
 damaged_file="This file is damaged or incomplete. Please download it again."
 check "cut-archive: the start-up error before exit code 1" box_shown cut-archive "$startup_error"
 for name in $unsealed; do
   check "$name: the damaged-file box before exit code 1" box_shown "$name" "$damaged_file"
 done
 check "nothing is extracted from a damaged file" test -z "$(ls out | grep -vx signed)"
-check "the temp folder is empty afterwards" test -z "$(ls -A temp)"
 
 report

@@ -333,6 +333,66 @@ TEST_F(SfxBuild, HelpTellsTheUsage) {
     const std::string text(help.begin(), help.end());
     for (const char* option :
          {"--title", "--destination-mode", "--overwrite", "--run", "--auto", "--done-message",
-          "--hide-overwrite-choice", "--hide-file-list", "--test-first", "--elevate", "--language", "--label", "--stub", "--module", "NUMBER=TEXT"})
+          "--hide-overwrite-choice", "--hide-file-list", "--test-first", "--elevate", "--x64", "--language", "--label", "--stub", "--module", "NUMBER=TEXT"})
         EXPECT_NE(text.find(option), std::string::npos) << option;
+}
+
+// With --x64 sfxbuild takes the 64-bit stub and module beside it instead of
+// the 32-bit ones, the same bytes every time; a stub and a module of two
+// bitnesses, a 32-bit pair for --x64 or an image for another processor are
+// refused.
+TEST_F(SfxBuild, X64TakesThe64BitPairAndRefusesMixedBitness) {
+    const Bytes stub64 = MakeStubImage(true, 64), module64 = MakePeImage({{0x200, 0x600}}, 0x64, 64);
+    Bytes arm = MakePeImage({{0x200, 0x400}}, 0x22, 64);
+    PutU16(arm, kTestPeHeader + 4, 0xAA64);  // ARM64
+    fs::copy_file(SFXBUILD_EXE, dir / "sfxbuild");
+    WriteFile(dir / "br7zsfx64.exe", stub64);
+    WriteFile(dir / "7z64.dll", module64);
+    WriteFile(dir / "arm.exe", arm);
+    const auto run = [&](std::vector<std::string> args, const char* out) {
+        std::string cmd = Quote((dir / "sfxbuild").string());
+        args.insert(args.end(), {In("data.7z"), In(out)});
+        for (const std::string& a : args) cmd += " " + Quote(a);
+        return std::system((cmd + " 2>" + Quote(In("err.txt"))).c_str());
+    };
+
+    const struct {
+        const char* why;
+        std::vector<std::string> args;
+        const Bytes* stub;    // nullptr: refused
+        const Bytes* module;
+    } cases[] = {
+        {"the 32-bit pair by default", {}, &stub, &module},
+        {"--x64: the 64-bit pair", {"--x64"}, &stub64, &module64},
+        {"a 64-bit pair named without --x64", {"--stub", In("br7zsfx64.exe"), "--module", In("7z64.dll")}, &stub64,
+         &module64},
+        {"--x64 with a 32-bit pair", {"--x64", "--stub", In("br7zsfx.exe"), "--module", In("7z.dll")}, nullptr,
+         nullptr},
+        {"a 64-bit stub, the 32-bit module", {"--stub", In("br7zsfx64.exe")}, nullptr, nullptr},
+        {"--x64 with the 32-bit module", {"--x64", "--module", In("7z.dll")}, nullptr, nullptr},
+        {"a stub for another processor", {"--stub", In("arm.exe")}, nullptr, nullptr},
+        {"a module for another processor", {"--x64", "--module", In("arm.exe")}, nullptr, nullptr},
+    };
+    const long sealEnd = 0xA00 + long(kSealRecordSize);
+    for (const auto& c : cases) {
+        fs::remove(dir / "out.exe");
+        const int status = run(c.args, "out.exe");
+        const Bytes err = FileBytes(dir / "err.txt");
+        if (!c.stub) {
+            EXPECT_NE(status, 0) << c.why;
+            EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << c.why;
+            EXPECT_FALSE(fs::exists(dir / "out.exe")) << c.why;
+            continue;
+        }
+        ASSERT_EQ(status, 0) << c.why << ": " << std::string(err.begin(), err.end());
+        const Bytes out = FileBytes(dir / "out.exe");
+        ASSERT_GT(out.size(), c.stub->size() + c.module->size()) << c.why;
+        EXPECT_TRUE(std::equal(c.stub->begin() + sealEnd, c.stub->end(), out.begin() + sealEnd)) << c.why;
+        EXPECT_TRUE(std::equal(c.module->begin(), c.module->end(), out.begin() + long(c.stub->size()))) << c.why;
+        MemorySource exe(out);
+        EXPECT_NO_THROW(VerifyPayloadSeal(exe)) << c.why;
+    }
+    ASSERT_EQ(run({"--x64"}, "again.exe"), 0);
+    ASSERT_EQ(run({"--x64"}, "once-more.exe"), 0);
+    EXPECT_EQ(FileBytes(dir / "again.exe"), FileBytes(dir / "once-more.exe"));
 }

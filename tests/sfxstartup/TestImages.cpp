@@ -15,7 +15,7 @@ void PutU32(Bytes& bytes, size_t at, uint32_t value) {
     PutU16(bytes, at + 2, uint16_t(value >> 16));
 }
 
-Bytes MakePeImage(const std::vector<TestSection>& sections, uint8_t fill) {
+Bytes MakePeImage(const std::vector<TestSection>& sections, uint8_t fill, int bitness) {
     uint32_t end = kTestHeadersSize;
     for (const TestSection& s : sections) end = std::max(end, s.rawOffset + s.rawSize);
     Bytes image(end, 0);
@@ -24,10 +24,10 @@ Bytes MakePeImage(const std::vector<TestSection>& sections, uint8_t fill) {
     PutU32(image, 0x3C, kTestPeHeader);
     image[kTestPeHeader] = 'P';
     image[kTestPeHeader + 1] = 'E';
-    PutU16(image, kTestPeHeader + 4, 0x14C);
+    PutU16(image, kTestPeHeader + 4, bitness == 64 ? 0x8664 : 0x14C);
     PutU16(image, kTestPeHeader + 6, uint16_t(sections.size()));
     PutU16(image, kTestPeHeader + 20, 224);
-    PutU16(image, kTestPeHeader + 24, 0x10B);
+    PutU16(image, kTestPeHeader + 24, bitness == 64 ? 0x20B : 0x10B);
     PutU32(image, kTestPeHeader + 24 + 60, kTestHeadersSize);
     for (size_t i = 0; i < sections.size(); ++i) {
         const size_t header = kTestSectionTable + 40 * i;
@@ -40,8 +40,8 @@ Bytes MakePeImage(const std::vector<TestSection>& sections, uint8_t fill) {
     return image;
 }
 
-Bytes MakeStubImage(bool withExecutionLevel) {
-    Bytes stub = MakePeImage({{0x200, 0x800}, {0xA00, 0x200}}, 0x11);
+Bytes MakeStubImage(bool withExecutionLevel, int bitness) {
+    Bytes stub = MakePeImage({{0x200, 0x800}, {0xA00, 0x200}}, 0x11, bitness);
     if (withExecutionLevel)
         std::copy(kTestInvokerLevel, kTestInvokerLevel + sizeof kTestInvokerLevel - 1, stub.begin() + kTestLevelAt);
     std::memcpy(stub.data() + kTestSectionTable + 40, kSealSectionName, sizeof kSealSectionName);

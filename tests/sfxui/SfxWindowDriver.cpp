@@ -199,20 +199,22 @@ int main(int argc, char** argv) {
     CreateDirectoryA((Work() + "\\out").c_str(), nullptr);
 
     ListingAndSelection();
-    AskYesNo();
-    AskCancel();
-    CancelDuringExtraction();
-    DoneMessage(recordTo);
-    FailedItems("damaged");
-    AutoUnusableThenClose(Destination("auto") + "\\bad|name", 41);
-    // A folder in which access is denied: what to do about it.
-    char locked[MAX_PATH] = {};
-    if (GetEnvironmentVariableA("LOCKED_FOLDER", locked, MAX_PATH))
-        AutoUnusableThenClose(std::string(locked) + "\\sub", 67);
-    else
-        std::printf("skipped: no folder that denies access\n");
-    FolderBrowser();
-    NoRunAfterCancel(recordTo);
+    if (!SmokeOnly()) {
+        AskYesNo();
+        AskCancel();
+        CancelDuringExtraction();
+        DoneMessage(recordTo);
+        FailedItems("damaged");
+        AutoUnusableThenClose(Destination("auto") + "\\bad|name", 41);
+        // A folder in which access is denied: what to do about it.
+        char locked[MAX_PATH] = {};
+        if (GetEnvironmentVariableA("LOCKED_FOLDER", locked, MAX_PATH))
+            AutoUnusableThenClose(std::string(locked) + "\\sub", 67);
+        else
+            std::printf("skipped: no folder that denies access\n");
+        FolderBrowser();
+        NoRunAfterCancel(recordTo);
+    }
     std::printf("%d failed\n", FailureCount());
     return FailureCount() == 0 ? 0 : 1;
 }

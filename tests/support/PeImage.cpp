@@ -108,6 +108,27 @@ std::vector<std::string> PeImage::importedDlls() const {
     }
 }
 
+std::vector<std::string> PeImage::importedFunctions() const {
+    std::vector<std::string> result;
+    if (directories_.size() <= kImportDirectory || directories_[kImportDirectory].rva == 0) return result;
+    const uint32_t entrySize = pe32_ ? 4 : 8;
+    for (uint32_t i = 0;; ++i) {
+        if (i == kMaxImports) throw PeError("import table without end");
+        const uint32_t d = offsetOf(directories_[kImportDirectory].rva + 20 * i, 20);
+        if (u32(d + 12) == 0 && u32(d) == 0) return result;
+        // The lookup table, or the address table where a linker left none.
+        const uint32_t lookup = u32(d) != 0 ? u32(d) : u32(d + 16);
+        for (uint32_t j = 0;; ++j) {
+            if (j == kMaxImports) throw PeError("import lookup table without end");
+            const uint32_t entry = offsetOf(lookup + entrySize * j, entrySize);
+            const uint32_t low = u32(entry), high = pe32_ ? 0 : u32(entry + 4);
+            if (low == 0 && high == 0) break;
+            const bool byOrdinal = pe32_ ? (low & kHighBit) != 0 : (high & kHighBit) != 0;
+            if (!byOrdinal) result.push_back(stringAt(low + 2));  // after the hint
+        }
+    }
+}
+
 std::optional<ByteVector> PeImage::resource(const ResourceKey& type, const ResourceKey& name,
                                             uint16_t language) const {
     if (directories_.size() <= kResourceDirectory || directories_[kResourceDirectory].rva == 0) return std::nullopt;

@@ -59,6 +59,8 @@ public:
 
     std::vector<PeExport> exports() const;
     std::vector<std::string> importedDlls() const;
+    // Every function imported by name, from every DLL.
+    std::vector<std::string> importedFunctions() const;
     // The data of one resource, nothing when there is none of that type, name and language.
     std::optional<ByteVector> resource(const ResourceKey& type, const ResourceKey& name, uint16_t language) const;
     std::vector<PeSymbol> symbols() const;  // empty when the file carries none

@@ -160,3 +160,5 @@ void Screenshot(const std::string& name) {
     std::ofstream(request).put('\n');
     Check(WaitUntil([&] { return !std::filesystem::exists(request); }), "screenshot " + name + " taken");
 }
+
+bool SmokeOnly() { return GetEnvironmentVariableA("WINE_SMOKE", nullptr, 0) > 0; }

@@ -50,3 +50,7 @@ COLORREF PixelAt(HWND window, POINT at);
 // folder nothing is taken.
 void SetScreenshotFolder(const std::filesystem::path& folder);
 void Screenshot(const std::string& name);
+
+// Whether the test runs as its smoke twin (WINE_SMOKE set): its first
+// scenario alone.
+bool SmokeOnly();

@@ -21,6 +21,11 @@ ITEMS is a JSON list of items, in archive order; each item is an object:
   "dir"     true: a folder (no content allowed).
   "method"  the 7z method id of the item's block in hexadecimal (default "00",
             Copy); the content is stored as is, as that method's packed data.
+  "lzma_dictionary"
+            instead of "method": the content packed with LZMA (a small window,
+            an end marker), whose properties declare a dictionary of this many
+            bytes, up to 4 GiB - 1: a reader allocates it before it decodes,
+            as for an archive packed with that dictionary.
   "attrib"  Windows attributes, a number or a "0x..." string; absent: none
             stored. 0x8000 | mode << 16 is the Unix extension.
   "mtime", "ctime", "atime"
@@ -34,6 +39,7 @@ Example: [{"name": "a/../../evil.txt", "text": "x"},
 
 import datetime
 import json
+import lzma
 import re
 import struct
 import sys
@@ -46,6 +52,9 @@ K_PACK_INFO, K_UNPACK_INFO, K_SUBSTREAMS_INFO = 0x06, 0x07, 0x08
 K_SIZE, K_CRC, K_FOLDER, K_CODERS_UNPACK_SIZE = 0x09, 0x0A, 0x0B, 0x0C
 K_EMPTY_STREAM, K_EMPTY_FILE, K_NAME = 0x0E, 0x0F, 0x11
 K_CTIME, K_ATIME, K_MTIME, K_ATTRIBUTES = 0x12, 0x13, 0x14, 0x15
+
+LZMA_METHOD = bytes.fromhex("030101")
+LZMA_LC_LP_PB = 3 + 9 * (0 + 5 * 2)  # lc 3, lp 0, pb 2, as 7-Zip's default
 
 EPOCH_1601 = datetime.datetime(1601, 1, 1, tzinfo=datetime.timezone.utc)
 
@@ -96,7 +105,8 @@ class Item:
     def __init__(self, fields):
         if not isinstance(fields, dict):
             raise ValueError(f"an item is not an object: {fields!r}")
-        unknown = set(fields) - {"name", "text", "hex", "file", "dir", "method", "attrib", "mtime", "ctime", "atime"}
+        unknown = set(fields) - {"name", "text", "hex", "file", "dir", "method", "lzma_dictionary", "attrib", "mtime",
+                                 "ctime", "atime"}
         if unknown:
             raise ValueError(f"unknown keys {sorted(unknown)} in {fields!r}")
         if "name" not in fields:
@@ -121,6 +131,15 @@ class Item:
         self.method = bytes.fromhex(fields.get("method", "00"))
         if not 1 <= len(self.method) <= 15:
             raise ValueError(f"a method id has 1 to 15 bytes: {fields['method']!r}")
+        self.packed, self.properties = self.data, b""
+        if "lzma_dictionary" in fields:
+            dictionary = fields["lzma_dictionary"]
+            if "method" in fields or not isinstance(dictionary, int) or not 4096 <= dictionary < 1 << 32:
+                raise ValueError(f"an LZMA dictionary of 4 KiB to 4 GiB - 1, without a method: {fields!r}")
+            window = [{"id": lzma.FILTER_LZMA1, "dict_size": 1 << 16, "lc": 3, "lp": 0, "pb": 2}]
+            self.method = LZMA_METHOD
+            self.packed = lzma.compress(self.data, format=lzma.FORMAT_RAW, filters=window)
+            self.properties = bytes([LZMA_LC_LP_PB]) + struct.pack("<I", dictionary)
         self.attrib = attrib(fields["attrib"]) if "attrib" in fields else None
         self.times = {k: filetime(fields[k]) for k in ("ctime", "atime", "mtime") if k in fields}
 
@@ -138,10 +157,13 @@ def streams_info(items):
     """One pack stream and one single-coder folder per item with data."""
     streams = [it.data for it in items]
     out = bytearray([K_MAIN_STREAMS_INFO, K_PACK_INFO]) + number(0) + number(len(streams))
-    out += bytes([K_SIZE]) + b"".join(number(len(s)) for s in streams) + bytes([K_END])
+    out += bytes([K_SIZE]) + b"".join(number(len(it.packed)) for it in items) + bytes([K_END])
     out += bytes([K_UNPACK_INFO, K_FOLDER]) + number(len(streams)) + b"\x00"
-    for it in items:  # one coder, a simple one without properties: its id size, its id
-        out += number(1) + bytes([len(it.method)]) + it.method
+    for it in items:  # one simple coder: its id size (with the properties flag), its id, its properties
+        flags = 0x20 if it.properties else 0
+        out += number(1) + bytes([len(it.method) | flags]) + it.method
+        if it.properties:
+            out += number(len(it.properties)) + it.properties
     out += bytes([K_CODERS_UNPACK_SIZE]) + b"".join(number(len(s)) for s in streams) + bytes([K_END])
     out += bytes([K_SUBSTREAMS_INFO, K_CRC, 1]) + b"".join(struct.pack("<I", zlib.crc32(s)) for s in streams)
     out += bytes([K_END, K_END])
@@ -177,7 +199,7 @@ def archive(items):
     if items:
         header += files_info(items)
     header += bytes([K_END])
-    packed = b"".join(it.data for it in with_data)
+    packed = b"".join(it.packed for it in with_data)
     start = struct.pack("<QQI", len(packed), len(header), zlib.crc32(header))
     return SIGNATURE + struct.pack("<I", zlib.crc32(start)) + start + packed + header
 

@@ -21,6 +21,30 @@ without_aes() {
     2> >(grep -v "TCG doesn't support" >&2)
 }
 
+# Whether 32-bit programs run under the user-mode emulator, where each start
+# takes about a minute. setup registers it only where the kernel cannot run
+# them itself; once registered, it runs every one of them.
+i386_emulator=/proc/sys/fs/binfmt_misc/qemu-i386
+i386_emulated() { [ -e "$i386_emulator" ] && grep -qx enabled "$i386_emulator"; }
+
+# 32 or 64: the bitness of the program in FILE, from its PE header's machine.
+bitness_of() {
+  local pe machine
+  pe=$(od -An -tu4 -j 60 -N4 "$1" | tr -d ' ')
+  machine=$(od -An -tx2 -j $((pe + 4)) -N2 "$1" | tr -d ' ')
+  if [ "$machine" = 014c ]; then echo 32; else echo 64; fi
+}
+
+# The prefix's system folder as a program in FILE sees it: a 32-bit one in a
+# 64-bit prefix sees syswow64 as its system folder.
+system_folder_of() {
+  if [ "$(bitness_of "$1")" = 32 ] && [ -d "$WINEPREFIX/drive_c/windows/syswow64" ]; then
+    echo "$WINEPREFIX/drive_c/windows/syswow64"
+  else
+    echo "$WINEPREFIX/drive_c/windows/system32"
+  fi
+}
+
 # user_key PREFIX KEY VALUES: gives the prefix's current user the registry
 # key KEY (its path under HKEY_CURRENT_USER, backslashes single) with VALUES,
 # lines of the form "Name"="Value", unless the user has the key already.

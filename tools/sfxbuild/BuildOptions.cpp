@@ -29,8 +29,13 @@ const char kUsage[] =
     "                           language is shown, else the first; default: the\n"
     "                           built-in English and Russian ones, English first)\n"
     "  --label L                the archive's label (default: its file name)\n"
-    "  --stub FILE              the stub program (default: br7zsfx.exe beside sfxbuild)\n"
-    "  --module FILE            the extraction module (default: 7z.dll beside sfxbuild)\n"
+    "  --x64                    a 64-bit self-extractor, for 64-bit Windows without\n"
+    "                           the 32-bit subsystem (Windows PE, Server) or huge\n"
+    "                           dictionaries; default: 32-bit, for every Windows\n"
+    "  --stub FILE              the stub program (default: br7zsfx.exe beside\n"
+    "                           sfxbuild, br7zsfx64.exe with --x64)\n"
+    "  --module FILE            the extraction module (default: 7z.dll beside\n"
+    "                           sfxbuild, 7z64.dll with --x64); both of one bitness\n"
     "  --help                   this text\n"
     "\n"
     "Settings are taken byte for byte, in the ANSI code page of the systems that are\n"
@@ -43,6 +48,11 @@ const char kUsage[] =
     "sources has the English and Russian ones to start from.\n";
 
 namespace {
+
+constexpr char kStub32[] = "br7zsfx.exe";
+constexpr char kModule32[] = "7z.dll";
+constexpr char kStub64[] = "br7zsfx64.exe";
+constexpr char kModule64[] = "7z64.dll";
 
 int OverwriteModeByName(const std::string& name) {
     if (name == "overwrite") return 0;
@@ -79,6 +89,7 @@ BuildOptions ParseBuildOptions(const std::vector<std::string>& arguments, const 
         else if (argument == "--hide-file-list") options.hideFileList = true;
         else if (argument == "--test-first") options.testFirst = true;
         else if (argument == "--elevate") options.elevate = true;
+        else if (argument == "--x64") options.x64 = true;
         else if (argument == "--language") options.languages.push_back(value());
         else if (argument == "--label") options.label = value();
         else if (argument == "--stub") options.stub = value();
@@ -91,7 +102,7 @@ BuildOptions ParseBuildOptions(const std::vector<std::string>& arguments, const 
     options.archive = operands[0];
     options.output = operands[1];
     const std::filesystem::path folder(toolFolder);
-    if (options.stub.empty()) options.stub = (folder / "br7zsfx.exe").string();
-    if (options.module.empty()) options.module = (folder / "7z.dll").string();
+    if (options.stub.empty()) options.stub = (folder / (options.x64 ? kStub64 : kStub32)).string();
+    if (options.module.empty()) options.module = (folder / (options.x64 ? kModule64 : kModule32)).string();
     return options;
 }

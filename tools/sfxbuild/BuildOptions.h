@@ -19,6 +19,7 @@ struct BuildOptions {
     bool hideFileList = false;
     bool testFirst = false;
     bool elevate = false;  // the manifest asks for administrator rights
+    bool x64 = false;      // a 64-bit self-extractor: the 64-bit stub and module by default
     std::vector<std::string> languages;  // language text files, in the order given
     std::optional<std::string> label;    // the archive's file name when not given
     std::string stub;
@@ -27,8 +28,10 @@ struct BuildOptions {
     std::string output;
 };
 
-// toolFolder: where the default stub and module lie. Throws BuildError for an
-// unknown option, a missing value or operand, or a value out of range.
+// toolFolder: where the default stubs and modules lie, the 32-bit pair
+// br7zsfx.exe and 7z.dll, the 64-bit pair br7zsfx64.exe and 7z64.dll.
+// Throws BuildError for an unknown option, a missing value or operand, or a
+// value out of range.
 BuildOptions ParseBuildOptions(const std::vector<std::string>& arguments, const std::string& toolFolder);
 
 extern const char kUsage[];

@@ -1,9 +1,7 @@
-# Copies br7zsfx.exe and 7z.dll from FROM to TO, each only when it exists.
+# Copies the stubs and modules found in FROM to TO, each only when it exists.
 #   cmake -DFROM=dir -DTO=dir -P CopyParts.cmake
-foreach(name br7zsfx.exe 7z.dll)
+foreach(name br7zsfx.exe 7z.dll br7zsfx64.exe 7z64.dll)
   if(EXISTS "${FROM}/${name}")
     file(COPY_FILE "${FROM}/${name}" "${TO}/${name}" ONLY_IF_DIFFERENT)
-  else()
-    message(STATUS "sfxbuild: ${FROM}/${name} is not built yet")
   endif()
 endforeach()

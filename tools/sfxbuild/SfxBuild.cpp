@@ -11,6 +11,7 @@
 #include "LanguageText.h"
 #include "PayloadError.h"
 #include "PayloadSeal.h"
+#include "PeHeaders.h"
 #include "PeImageEnd.h"
 #include "SettingsFromOptions.h"
 #include "SevenZipHeader.h"
@@ -77,19 +78,35 @@ void CheckOutputIsNoInput(const BuildOptions& options) {
     }
 }
 
+// The stub loads the module into its own process, so the two are of one
+// bitness, the one asked for.
+void CheckBitness(const BuildOptions& options, int stubBitness, int moduleBitness) {
+    const auto bits = [](int bitness) { return std::to_string(bitness) + "-bit"; };
+    if (stubBitness != moduleBitness)
+        throw BuildError("the stub " + options.stub + " is " + bits(stubBitness) + " and the module " + options.module +
+                         " is " + bits(moduleBitness) + ": both must be of one bitness");
+    if (options.x64 && stubBitness != 64)
+        throw BuildError("--x64 needs a 64-bit stub and module; " + options.stub + " is " + bits(stubBitness));
+}
+
 }  // namespace
 
-void CheckImageFile(const std::vector<uint8_t>& file, const std::string& role, const std::string& path) {
+int CheckImageFile(const std::vector<uint8_t>& file, const std::string& role, const std::string& path) {
     MemorySource source(file);
     uint64_t end = 0;
+    int bitness = 0;
     try {
         end = PeImageEnd(source, 0);
+        bitness = PeBitness(ReadPeHeaders(source, 0));
     } catch (const PayloadError& e) {
         throw BuildError("the " + role + " " + path + " is not a sound PE image: " + e.what());
     }
     if (end != file.size())
         throw BuildError("the " + role + " " + path + " does not end where its image ends (image " +
                          std::to_string(end) + " bytes, file " + std::to_string(file.size()) + ")");
+    if (bitness == 0)
+        throw BuildError("the " + role + " " + path + " is neither a 32-bit (x86) nor a 64-bit (x64) image");
+    return bitness;
 }
 
 std::vector<uint8_t> LanguageBlocks(const std::vector<std::string>& languageFiles) {
@@ -118,10 +135,11 @@ std::vector<uint8_t> LanguageBlocks(const std::vector<std::string>& languageFile
 void BuildSfx(const BuildOptions& options) {
     const SfxSettings settings = SettingsFromOptions(options, fs::path(options.archive).filename().string());
     std::vector<uint8_t> stub = ReadWholeFile(options.stub);
-    CheckImageFile(stub, "stub", options.stub);
+    const int stubBitness = CheckImageFile(stub, "stub", options.stub);
     if (options.elevate) RequireAdministrator(stub, options.stub);
     const std::vector<uint8_t> module = ReadWholeFile(options.module);
-    CheckImageFile(module, "module", options.module);
+    const int moduleBitness = CheckImageFile(module, "module", options.module);
+    CheckBitness(options, stubBitness, moduleBitness);
     const std::vector<uint8_t> languages = LanguageBlocks(options.languages);
     CheckSevenZipFile(options.archive);
     CheckOutputIsNoInput(options);

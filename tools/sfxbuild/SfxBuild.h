@@ -20,8 +20,9 @@ extern const size_t kRussianLanguageTextSize;
 void BuildSfx(const BuildOptions& options);
 
 // Throws BuildError unless the file is a PE image that ends where the file
-// ends: the stub finds what follows by the image's end.
-void CheckImageFile(const std::vector<uint8_t>& file, const std::string& role, const std::string& path);
+// ends (the stub finds what follows by the image's end) and is x86 or x64
+// code; returns its bitness, 32 or 64.
+int CheckImageFile(const std::vector<uint8_t>& file, const std::string& role, const std::string& path);
 
 // The blocks for the language texts named, or the built-in English and
 // Russian ones, English first.
