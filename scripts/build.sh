@@ -18,7 +18,9 @@ cmake -S . -B build-win32 -G Ninja -DCMAKE_BUILD_TYPE=Release \
   -DLINEFIX_NATIVE_FILTERHOST="$root/build/plugin/filterhost" \
   -DSFX_NATIVE_SFXBUILD="$root/build/tools/sfxbuild/sfxbuild" \
   -DSFX_WIN64_DIR="$root/build-win64/sfx" >/dev/null
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+# The native build is the sanitizers': optimised a little and with line
+# tables for their reports, it compiles in half the time of -O2 -g.
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O1 -g1 -DNDEBUG" \
   -DLINEFIX_WIN32_DLL="$root/build-win32/plugin/Linefix.8bf" \
   -DLINEFIX_WIN64_DLL="$root/build-win64/plugin/Linefix64.8bf" \
   -DSFX_WIN32_DIR="$root/build-win32/sfx" \
