@@ -1,15 +1,7 @@
 #include "Random.h"
 
-namespace {
-
-uint32_t randSeed = 0;
-
-}  // namespace
-
-void Randomize(uint32_t seed) { randSeed = seed; }
-
-int Random(int range) {
+int RandomBelow(uint64_t draw, int range) {
     if (range <= 0) return 0;
-    randSeed = randSeed * 134775813u + 1;  // a linear congruential step; the high bits scale to the range
-    return int((uint64_t(randSeed) * uint32_t(range)) >> 32);
+    // The high 32 bits scaled: the bias for a range below 2^16 is under 2^-16.
+    return int(((draw >> 32) * uint64_t(range)) >> 32);
 }

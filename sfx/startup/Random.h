@@ -1,9 +1,8 @@
-// The program's one random-number generator, seeded from the clock at
-// start-up; it draws the work folder's number and the "%temp-unique%" name.
+// Random numbers in a range, from draws of the system's random source; they
+// name the work folder and the "%temp-unique%" folder, names nobody may guess.
 #pragma once
 
 #include <cstdint>
 
-void Randomize(uint32_t seed);
-// A number in 0..range-1 (0 when range is not positive).
-int Random(int range);
+// The draw scaled to 0..range-1 (0 when range is not positive).
+int RandomBelow(uint64_t draw, int range);

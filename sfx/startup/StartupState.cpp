@@ -5,5 +5,4 @@ std::string systemTempPath;
 std::string workFolder;
 uint64_t archiveOffset = 0;
 uint64_t archiveEnd = 0;
-std::wstring exePath;
 std::array<uint8_t, kCopyBufferSize> copyBuffer;

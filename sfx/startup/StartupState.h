@@ -20,7 +20,6 @@ extern std::string systemTempPath;  // as the system returns it, normally with a
 extern std::string workFolder;      // systemTempPath + "\" + "_BRSFX" + number + "\"
 extern uint64_t archiveOffset;      // first byte after the settings block
 extern uint64_t archiveEnd;         // after the archive's last byte: the file's end, or a signature's start
-extern std::wstring exePath;        // the running executable, from which the archive is read in place
 extern std::array<uint8_t, kCopyBufferSize> copyBuffer;
 
 // How the process ends: 0 success, 1 failure, 2 cancelled.

@@ -6,8 +6,6 @@
 
 #include "Destination.h"
 #include "Placeholders.h"
-#include "Random.h"
-#include "WorkFolder.h"
 
 namespace {
 
@@ -130,21 +128,4 @@ TEST(FixDestination, ByModeThenExpanded) {
         ExpandDestination(s, values);
         EXPECT_EQ(ReadSetting(s.destination), c.expanded) << int(c.mode) << " " << c.stored;
     }
-}
-
-TEST(WorkFolder, CandidateNamesAndNumbers) {
-    EXPECT_EQ(WorkFolderCandidate("C:\\TEMP\\", 5), "C:\\TEMP\\_BRSFX5\\");
-    EXPECT_EQ(WorkFolderCandidate("C:\\TEMP", 999), "C:\\TEMP\\_BRSFX999\\");
-    for (uint32_t seed : {0u, 1u, 12345u, 0xFFFFFFFFu}) {
-        Randomize(seed);
-        for (int i = 0; i < 2000; ++i) {
-            const int number = 1 + Random(kWorkFolderNumbers);
-            ASSERT_GE(number, 1);
-            ASSERT_LE(number, 999);
-        }
-    }
-    Randomize(7);
-    const int first = Random(1000);
-    Randomize(7);
-    EXPECT_EQ(Random(1000), first) << "the same seed draws the same numbers";
 }

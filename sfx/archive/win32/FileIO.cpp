@@ -8,6 +8,14 @@ bool TFileBase::Create(const std::wstring& name, DWORD access, DWORD shareMode, 
     return FOpened;
 }
 
+bool TFileBase::Duplicate(HANDLE file) {
+    Close();
+    const HANDLE process = GetCurrentProcess();
+    FOpened = DuplicateHandle(process, file, process, &FHandle, 0, FALSE, DUPLICATE_SAME_ACCESS) != 0;
+    if (!FOpened) FHandle = INVALID_HANDLE_VALUE;
+    return FOpened;
+}
+
 bool TFileBase::Close() {
     if (FOpened) CloseHandle(FHandle);
     FHandle = INVALID_HANDLE_VALUE;

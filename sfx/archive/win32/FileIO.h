@@ -15,6 +15,9 @@ public:
 
     // Closes a handle still open, then opens name with these system values.
     bool Create(const std::wstring& name, DWORD access, DWORD shareMode, DWORD creationDisposition, DWORD flagsAndAttributes);
+    // Closes a handle still open, then takes a copy of file's handle, which
+    // shares its position.
+    bool Duplicate(HANDLE file);
     // Always true; errors while closing are of no use to anyone.
     bool Close();
     bool Seek(int64_t distance, DWORD origin, uint64_t& newPosition);

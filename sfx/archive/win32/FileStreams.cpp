@@ -37,14 +37,11 @@ bool TInFileStream::Open(const std::wstring& name) {
     return FFile.Open(SystemPath(name));
 }
 
-bool TInFileStream::OpenPart(const std::wstring& name, TArchivePart part) {
+bool TInFileStream::OpenPart(HANDLE file, TArchivePart part) {
     FSpanSize = 0;
     FPart = part;
     FPosition = 0;
-    // The running executable is open elsewhere for reading and mapping.
-    if (!FFile.Open(SystemPath(name), FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, OPEN_EXISTING,
-                    FILE_ATTRIBUTE_NORMAL))
-        return false;
+    if (!FFile.Duplicate(file)) return false;
     uint64_t size = 0, start = 0;
     LARGE_INTEGER fileSize{};
     if (GetFileSizeEx(FFile.Handle(), &fileSize)) size = uint64_t(fileSize.QuadPart);

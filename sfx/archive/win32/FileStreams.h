@@ -16,9 +16,10 @@ public:
     // Opens name; with a span size, name is the first volume and the others
     // are named from it without its last four characters.
     bool Open(const std::wstring& name);
-    // Opens name for the archive that is part of it; false when the file
-    // cannot be opened or is shorter than the part.
-    bool OpenPart(const std::wstring& name, TArchivePart part);
+    // Reads the archive that is part of the open file through a copy of its
+    // handle; false when the handle cannot be copied or the file is shorter
+    // than the part.
+    bool OpenPart(HANDLE file, TArchivePart part);
     void CloseFile() { FFile.Close(); }
     void SetSpanSize(int64_t spanSize) { FSpanSize = spanSize; }
 

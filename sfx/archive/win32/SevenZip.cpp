@@ -88,9 +88,9 @@ bool TSevenZip::CreateHandler() {
 }
 
 bool TSevenZip::OpenStream() {
-    if (!FileExists(FileName)) return false;
     SpanSize = 0;
-    if (ArchivePart) return FInStream->OpenPart(FileName, *ArchivePart);
+    if (ArchivePart) return FInStream->OpenPart(ArchivePartFile, *ArchivePart);
+    if (!FileExists(FileName)) return false;
     if (EndsWithFirstVolume(FileName)) SpanSize = FileSizeOf(FileName);
     FInStream->SetSpanSize(SpanSize);
     return FInStream->Open(FileName);

@@ -40,9 +40,11 @@ public:
     // Published properties. A session made in code starts with every one zero,
     // empty or false, except DLLDir: the folder of the running executable.
     std::wstring FileName;
-    // The archive's bytes within FileName, read in place; none: the whole
-    // file.
+    // The archive's bytes within a file that the owner holds open as
+    // ArchivePartFile, read in place through a copy of that handle; none: the
+    // whole file FileName.
     std::optional<TArchivePart> ArchivePart;
+    HANDLE ArchivePartFile = INVALID_HANDLE_VALUE;
     int64_t SpanSize = 0;
     std::vector<std::wstring> FileSpec;
     std::vector<std::wstring> cUSTOMpARAMS;  // carried, not read

@@ -1,8 +1,14 @@
 #include "ExeFile.h"
 
+#include <memory>
 #include <vector>
 
+#include "LoadedImage.h"
 #include "PayloadError.h"
+
+namespace {
+
+std::unique_ptr<ExeFile> runningExecutable;
 
 std::wstring OwnExecutablePath() {
     std::vector<wchar_t> path(32768);
@@ -11,9 +17,18 @@ std::wstring OwnExecutablePath() {
     return std::wstring(path.data(), length);
 }
 
+LoadedImage RunningImage() {
+    const auto* base = reinterpret_cast<const uint8_t*>(GetModuleHandleW(nullptr));
+    const auto* dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(base);
+    const auto* nt = reinterpret_cast<const IMAGE_NT_HEADERS*>(base + dos->e_lfanew);
+    return LoadedImage{base, nt->OptionalHeader.SizeOfImage, uint64_t(uintptr_t(base))};
+}
+
+}  // namespace
+
 ExeFile::ExeFile(const std::wstring& path)
-    : handle_(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                          OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr)) {
+    : handle_(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
+                          nullptr)) {
     if (handle_ == INVALID_HANDLE_VALUE) throw PayloadError("the program's own file cannot be opened");
     LARGE_INTEGER size;
     if (!GetFileSizeEx(handle_, &size)) {
@@ -45,3 +60,11 @@ void ExeFile::Seek(uint64_t position) {
     if (!SetFilePointerEx(handle_, to, nullptr, FILE_BEGIN)) throw PayloadError("seeking in the program's file failed");
     position_ = position;
 }
+
+void OpenRunningExecutable() {
+    auto exe = std::make_unique<ExeFile>(OwnExecutablePath());
+    if (!IsLoadedImage(*exe, RunningImage())) throw PayloadError("the program's file is not the one running");
+    runningExecutable = std::move(exe);
+}
+
+ExeFile& RunningExecutable() { return *runningExecutable; }

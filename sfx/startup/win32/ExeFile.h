@@ -1,4 +1,6 @@
-// The program's own executable, read by position for its payload.
+// The program's own executable, opened once at start-up and read by position
+// for its payload: the seal, the module, the blocks and the archive all come
+// through that one opening.
 #pragma once
 
 #include <windows.h>
@@ -7,13 +9,10 @@
 
 #include "ByteSource.h"
 
-// The full path of the running executable. Throws PayloadError.
-std::wstring OwnExecutablePath();
-
 class ExeFile : public ByteSource {
 public:
-    // Opened for reading, shared with all other readers and writers. Throws
-    // PayloadError.
+    // Opened for reading, shared with other readers only: while it is open
+    // nobody can write, rename or replace the file. Throws PayloadError.
     explicit ExeFile(const std::wstring& path);
     ~ExeFile() override;
     ExeFile(const ExeFile&) = delete;
@@ -23,9 +22,17 @@ public:
     void Seek(uint64_t position) override;
     uint64_t Position() const override { return position_; }
     uint64_t Size() const override { return size_; }
+    HANDLE Handle() const { return handle_; }
 
 private:
     HANDLE handle_;
     uint64_t size_ = 0;
     uint64_t position_ = 0;
 };
+
+// Opens the file at the program's path and checks that it is the image this
+// process runs, not one put in its place since. Throws PayloadError.
+void OpenRunningExecutable();
+
+// The file OpenRunningExecutable opened, held until the process ends.
+ExeFile& RunningExecutable();

@@ -4,17 +4,13 @@
 
 #include "ModuleShutdown.h"
 #include "PhaseMark.h"
-#include "StartupState.h"
+#include "WorkFolderCreate.h"
 
 [[noreturn]] void EndProcess(int exitCode) {
     MarkPhase("ending");
     // The module must be unloaded before its file can go.
     ShutdownSevenZip();
-    if (!workFolder.empty()) {
-        // Deliberately unchecked: a file that was never written is simply not there.
-        DeleteFileA((workFolder + kModuleFileName).c_str());
-        RemoveDirectoryA(workFolder.c_str());
-    }
+    RemoveWorkFolder();
     MarkPhase("cleaned");
     ExitProcess(UINT(exitCode));
 }

@@ -6,6 +6,7 @@
 
 #include "PayloadError.h"
 #include "Random.h"
+#include "SystemRandom.h"
 #include "StartupState.h"
 
 namespace {
@@ -60,7 +61,7 @@ SystemValues RealSystemValues() {
     values.windowsDirectory = Folder([](char* b, DWORD n) { return GetWindowsDirectoryA(b, n); });
     values.systemDirectory = Folder([](char* b, DWORD n) { return GetSystemDirectoryA(b, n); });
     values.readRegistryString = ReadRegistryString;
-    values.random = Random;
+    values.random = [](int range) { return RandomBelow(SystemRandom(), range); };
     return values;
 }
 

@@ -2,8 +2,6 @@
 
 #include <windows.h>
 
-#include <optional>
-
 #include "ArchiveEnd.h"
 #include "Destination.h"
 #include "ExeFile.h"
@@ -16,7 +14,6 @@
 #include "PhaseMark.h"
 #include "ProcessArguments.h"
 #include "ProgramEnd.h"
-#include "Random.h"
 #include "SafeDllSearch.h"
 #include "SettingsBlock.h"
 #include "StartupError.h"
@@ -27,13 +24,12 @@
 
 namespace {
 
-// Steps 7 to 9: one guarded section over the program's own file, closed at
-// its end; any failure inside ends with the start-up error. The archive
-// stays where it is: the session reads it in place from exePath.
+// Steps 7 to 9: one guarded section over the program's own file; any
+// failure inside ends with the start-up error. The archive stays where it
+// is: the session reads it in place through the same opening.
 void ReadPayload() {
     try {
-        exePath = OwnExecutablePath();
-        ExeFile exe(exePath);
+        ExeFile& exe = RunningExecutable();
         const PayloadLayout layout = LocatePayload(exe);
         CopyModule(exe, layout, workFolder + kModuleFileName);
         archiveOffset = ReadLanguagesAndSettings(exe, layout.languageBlocksOffset, sfxSettings);
@@ -44,17 +40,17 @@ void ReadPayload() {
     if (!HasSettingsSignature(sfxSettings)) SignatureFailure();
 }
 
-// Before anything is written: the module, the language blocks and the
-// settings block as the builder sealed them.
+// Before anything is written: the program's own file, held from now on, and
+// in it the module, the language blocks and the settings block as the
+// builder sealed them.
 void CheckPayloadSeal() {
-    std::optional<ExeFile> exe;
     try {
-        exe.emplace(OwnExecutablePath());
+        OpenRunningExecutable();
     } catch (const PayloadError&) {
         StartupFailure();
     }
     try {
-        VerifyPayloadSeal(*exe);
+        VerifyPayloadSeal(RunningExecutable());
     } catch (const PayloadError&) {
         DamagedFileFailure();
     }
@@ -65,8 +61,17 @@ void CheckPayloadSeal() {
 void PrepareWorkFolder() {
     try {
         systemTempPath = SystemTempPath();
-        Randomize(GetTickCount());
         CreateWorkFolder();
+    } catch (const PayloadError&) {
+        StartupFailure();
+    }
+}
+
+// Step 12, which fails only when the system has no random source for
+// "%temp-unique%".
+void ExpandPlaceholders() {
+    try {
+        ExpandDestination(sfxSettings, RealSystemValues());
     } catch (const PayloadError&) {
         StartupFailure();
     }
@@ -85,7 +90,7 @@ void PrepareWorkFolder() {
     currentLanguage = ChooseLanguageRow(messageTable, languageBlockCount, GetUserDefaultUILanguage());
     ApplyDefaultTitle(sfxSettings);                                   // step 10
     FixDestination(sfxSettings, CurrentDirectory(), systemTempPath);  // step 11
-    ExpandDestination(sfxSettings, RealSystemValues());               // step 12
+    ExpandPlaceholders();                                             // step 12
     ParseSwitches(ProcessArguments(), sfxSettings);                   // step 13
     EndProcess(RunMainWindow());                                      // steps 14 to 16
 }

@@ -2,6 +2,7 @@
 // executable and listed, and the window becomes ready.
 #include "ArchiveListing.h"
 #include "Controls.h"
+#include "ExeFile.h"
 #include "Form1.h"
 #include "Form1Layout.h"
 #include "MessageBoxes.h"
@@ -35,10 +36,10 @@ void TForm1::FirstShowing() {
 }
 
 // The archive lies in the executable between the settings block and the
-// file's end or its signature, and is read there: no copy waits or fills
-// the temp folder.
+// file's end or its signature, and is read there, through the opening that
+// the start-up holds: no copy waits or fills the temp folder.
 void TForm1::AimSessionAtArchive() {
-    session->FileName = exePath;
+    session->ArchivePartFile = RunningExecutable().Handle();
     session->ArchivePart = TArchivePart{archiveOffset, archiveEnd > archiveOffset ? archiveEnd - archiveOffset : 0};
 }
 
