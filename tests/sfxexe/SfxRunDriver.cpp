@@ -6,10 +6,13 @@
 //   sfx_run_driver LIST
 // LIST holds one scenario a line, fields separated by tabs:
 //   NAME  EXIT  ANSWERS  FOLDER  COMMAND LINE
-// ANSWERS: the buttons to press, one per box in order (ok, yes, no, cancel),
-// or "-" for none. FOLDER: the working folder of the program, "-" for the
+// EXIT: the exit code expected, or "any" where the caller judges the outcome
+// from the printed lines: every box is then answered OK. ANSWERS: the
+// buttons to press, one per box in order (ok, yes, no, cancel), or "-" for
+// none. FOLDER: the working folder of the program, "-" for the
 // driver's own. Every box is printed as "box NAME: CAPTION | TEXT" with line
-// breaks written \r and \n, for the caller to compare with the language text.
+// breaks written \r and \n, for the caller to compare with the language text,
+// and every exit code as "exit NAME: CODE".
 // Each program's standard error goes to marks-NAME.txt in the driver's
 // folder, where the marks of its run land when BR7ZSFX_MARKS is set.
 #include <windows.h>
@@ -39,6 +42,7 @@ void Report(bool ok, const std::string& what) {
 
 struct Scenario {
     std::string name;
+    bool anyOutcome = false;
     DWORD exitCode = 0;
     std::vector<std::string> answers;
     std::string folder;
@@ -59,7 +63,8 @@ std::vector<Scenario> ReadScenarios(const char* path) {
         if (!line.empty() && line.back() == '\r') line.pop_back();
         const auto fields = SplitFields(line, '\t');
         if (fields.size() != 5) continue;
-        Scenario s{fields[0], DWORD(std::stoul(fields[1])), {}, fields[3], fields[4]};
+        const bool any = fields[1] == "any";
+        Scenario s{fields[0], any, any ? 0 : DWORD(std::stoul(fields[1])), {}, fields[3], fields[4]};
         if (fields[2] != "-") s.answers = SplitFields(fields[2], ',');
         scenarios.push_back(s);
     }
@@ -90,6 +95,10 @@ void Answer(const Scenario& s, HWND box, size_t& next) {
         std::lock_guard<std::mutex> lock(outputLock);
         std::printf("box %s: %s | %s\n", s.name.c_str(), TextOf(box).c_str(), Escaped(MessageBoxText(box)).c_str());
         std::fflush(stdout);
+    }
+    if (s.anyOutcome) {
+        PressBoxButton(box, IDOK);
+        return;
     }
     const bool expected = next < s.answers.size();
     Report(expected, s.name + ": a box was expected");
@@ -129,6 +138,12 @@ void Run(const Scenario& s) {
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
     Report(ended, s.name + ": ended in time");
+    {
+        std::lock_guard<std::mutex> lock(outputLock);
+        std::printf("exit %s: %lu\n", s.name.c_str(), code);
+        std::fflush(stdout);
+    }
+    if (s.anyOutcome) return;
     Report(next == s.answers.size(), s.name + ": showed every expected box");
     Report(code == s.exitCode, s.name + ": exit code " + std::to_string(code) + ", expected " + std::to_string(s.exitCode));
 }

@@ -14,8 +14,8 @@ HANDLE heldModule = INVALID_HANDLE_VALUE;
 
 class ModuleFile {
 public:
-    ModuleFile(const std::string& path, DWORD access, DWORD share, DWORD disposition)
-        : handle_(CreateFileA(path.c_str(), access, share, nullptr, disposition, FILE_ATTRIBUTE_NORMAL, nullptr)) {
+    ModuleFile(const std::string& path, DWORD access, DWORD share, DWORD disposition, DWORD flags)
+        : handle_(CreateFileA(path.c_str(), access, share, nullptr, disposition, flags, nullptr)) {
         if (handle_ == INVALID_HANDLE_VALUE) throw PayloadError("the module's file cannot be opened");
     }
     ~ModuleFile() {
@@ -45,7 +45,7 @@ private:
 };
 
 uint32_t WriteModule(ByteSource& exe, const PayloadLayout& layout, const std::string& path) {
-    ModuleFile dll(path, GENERIC_WRITE, 0, CREATE_NEW);
+    ModuleFile dll(path, GENERIC_WRITE, 0, CREATE_NEW, FILE_ATTRIBUTE_NORMAL);
     uint32_t crc = 0;
     exe.Seek(layout.moduleOffset);
     for (uint64_t left = layout.moduleLength; left > 0;) {
@@ -73,7 +73,9 @@ bool HoldsModule(ModuleFile& dll, uint64_t length, uint32_t crc) {
 
 void CopyModule(ByteSource& exe, const PayloadLayout& layout, const std::string& path) {
     const uint32_t crc = WriteModule(exe, layout, path);
-    ModuleFile dll(path, GENERIC_READ, FILE_SHARE_READ, OPEN_EXISTING);
+    // The loader's own opening shares reading and deletion; the file goes
+    // when this opening is closed, with no moment in which it lies unheld.
+    ModuleFile dll(path, GENERIC_READ | DELETE, FILE_SHARE_READ, OPEN_EXISTING, FILE_FLAG_DELETE_ON_CLOSE);
     if (!HoldsModule(dll, layout.moduleLength, crc)) throw PayloadError("the module's file was changed");
     heldModule = dll.Release();
 }
