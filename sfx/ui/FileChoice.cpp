@@ -1,10 +1,10 @@
 #include "FileChoice.h"
 
-FileChoice ChooseFiles(const std::vector<std::wstring>& entries, const std::vector<bool>& selected) {
+FileChoice ChooseFiles(const std::vector<uint32_t>& listed, const std::vector<bool>& selected) {
     FileChoice choice;
-    for (size_t i = 0; i < entries.size(); ++i)
-        if (i < selected.size() && selected[i]) choice.fileSpec.push_back(entries[i]);
-    choice.nothingChosen = !entries.empty() && choice.fileSpec.empty();
-    if (choice.fileSpec.size() == entries.size()) choice.fileSpec.clear();
+    for (size_t i = 0; i < listed.size(); ++i)
+        if (i < selected.size() && selected[i]) choice.items.push_back(listed[i]);
+    choice.nothingChosen = !listed.empty() && choice.items.empty();
+    if (choice.items.size() == listed.size()) choice.items.clear();
     return choice;
 }

@@ -1,16 +1,19 @@
-// Which items an extraction takes, from the entries of the file list and
-// the user's selection of them.
+// Which items an extraction takes, from the items the file list shows and
+// the user's selection of them: items by their index, never by a pattern
+// that their names might hold.
 #pragma once
 
-#include <string>
+#include <cstddef>
+#include <cstdint>
 #include <vector>
 
 struct FileChoice {
-    bool nothingChosen = false;          // entries listed, none of them selected
-    std::vector<std::wstring> fileSpec;  // empty: every item
+    bool nothingChosen = false;   // entries listed, none of them selected
+    std::vector<uint32_t> items;  // indices; empty: every item
 };
 
-// selected[i] tells whether entries[i] is selected. With every entry selected
-// the masks stay empty, which extracts the whole archive, items without a
-// listed path included; otherwise the selected entries in list order.
-FileChoice ChooseFiles(const std::vector<std::wstring>& entries, const std::vector<bool>& selected);
+// selected[i] tells whether the entry of item listed[i] is selected. With
+// every entry selected the choice stays empty, which extracts the whole
+// archive, items without a listed path included; otherwise the selected
+// entries' items in list order.
+FileChoice ChooseFiles(const std::vector<uint32_t>& listed, const std::vector<bool>& selected);

@@ -174,6 +174,21 @@ void FailedItems(const std::string& name) {
     sfx.ExpectExit(kExitFailure);
 }
 
+// A choice is of items, not of patterns: the items named "*" and "b?.txt",
+// chosen without the others, take none along. Their names cannot be written
+// on Windows, so the run reports failed items.
+void NamesAreNotPatterns() {
+    const std::string dest = Destination("wild");
+    Sfx sfx("wild", "-d " + dest);
+    if (!sfx.WaitReady()) return;
+    HWND list = sfx.Control(kListFilesId);
+    for (const char* entry : {"a.txt", "b1.txt"}) SendMessageW(list, LB_SETSEL, FALSE, LPARAM(EntryIndex(list, entry)));
+    sfx.Press(kButton2Id);
+    sfx.Answer(kFixedCaption, Message(42), IDOK, "message 42 for the items that cannot be written");
+    sfx.ExpectExit(kExitFailure);
+    Check(!Exists(dest + "\\a.txt") && !Exists(dest + "\\b1.txt"), "wild: the items not chosen are not extracted");
+}
+
 // Automatic start into a folder that cannot be used: the message that says
 // why, the window stays ready, and its close box cancels.
 void AutoUnusableThenClose(const std::string& destination, int message) {
@@ -205,6 +220,7 @@ int main(int argc, char** argv) {
         CancelDuringExtraction();
         DoneMessage(recordTo);
         FailedItems("damaged");
+        NamesAreNotPatterns();
         AutoUnusableThenClose(Destination("auto") + "\\bad|name", 41);
         // A folder in which access is denied: what to do about it.
         char locked[MAX_PATH] = {};

@@ -12,30 +12,30 @@
 
 namespace {
 
-using Names = std::vector<std::wstring>;
 
 TEST(FileChoice, AllSelectedIsEveryItemNoneSelectedIsNothing) {
-    const Names entries = {L"docs\\", L"docs\\a.txt", L"b.txt"};
+    // The items listed: an item without a path (index 1) is not among them.
+    const std::vector<uint32_t> listed = {0, 2, 3};
     const struct {
         std::vector<bool> selected;
         bool nothingChosen;
-        Names fileSpec;
+        std::vector<uint32_t> items;
     } cases[] = {
         {{true, true, true}, false, {}},
-        {{true, false, true}, false, {L"docs\\", L"b.txt"}},
-        {{false, false, true}, false, {L"b.txt"}},
+        {{true, false, true}, false, {0, 3}},
+        {{false, false, true}, false, {3}},
         {{false, false, false}, true, {}},
-        {{true, true}, false, {L"docs\\", L"docs\\a.txt"}},  // a shorter selection leaves the rest out
+        {{true, true}, false, {0, 2}},  // a shorter selection leaves the rest out
     };
     for (const auto& c : cases) {
-        const FileChoice choice = ChooseFiles(entries, c.selected);
+        const FileChoice choice = ChooseFiles(listed, c.selected);
         EXPECT_EQ(choice.nothingChosen, c.nothingChosen);
-        EXPECT_EQ(choice.fileSpec, c.fileSpec);
+        EXPECT_EQ(choice.items, c.items);
     }
     // An archive without items has nothing to choose from and extracts as a whole.
     const FileChoice empty = ChooseFiles({}, {});
     EXPECT_FALSE(empty.nothingChosen);
-    EXPECT_TRUE(empty.fileSpec.empty());
+    EXPECT_TRUE(empty.items.empty());
 }
 
 TEST(OverwriteRules, RadioButtonsAndSettings) {

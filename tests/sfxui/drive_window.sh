@@ -38,6 +38,12 @@ mkdir -p big && head -c 16000000 /dev/urandom >big/noise.bin && cp "$recorder" b
 "$sfxbuild" --title "Window test" --run recorder.exe big.7z big-run.exe
 "$sfxbuild" --auto --done-message --run recorder.exe files-run.7z done-run.exe
 "$sfxbuild" "$archives/damaged-crc.7z" damaged.exe
+# Item names that would be patterns if the choice went by name.
+python3 "$(dirname "$0")/../support/craft7z.py" wild.7z - <<'EOF'
+[{"name": "*", "text": "star"}, {"name": "a.txt", "text": "a"},
+ {"name": "b1.txt", "text": "b1"}, {"name": "b?.txt", "text": "b?"}]
+EOF
+"$sfxbuild" wild.7z wild.exe
 
 start_screenshots
 status=0

@@ -1,5 +1,6 @@
 #include "SevenZip.h"
 
+#include <algorithm>
 #include <limits>
 
 #include "ArchiveCallbacks.h"
@@ -123,10 +124,18 @@ HRESULT TSevenZip::ExtractSelected(INT32 testMode) {
     UINT32 count = 0;
     if (FInArchive->GetNumberOfItems(&count) != S_OK) return E_FAIL;
     FOutStream = TComPtr<TOutFileStream>(new TOutFileStream);
-    if (FileSpec.empty()) return FInArchive->Extract(nullptr, 0xFFFFFFFF, testMode, callback.Get());
+    if (ItemIndices.empty() && FileSpec.empty()) return FInArchive->Extract(nullptr, 0xFFFFFFFF, testMode, callback.Get());
     std::vector<UINT32> selected;
-    for (UINT32 index = 0; index < count; ++index)
-        if (ItemMatchesFileSpec(ItemPathOf(FInArchive, index), FileSpec)) selected.push_back(index);
+    if (!ItemIndices.empty()) {
+        // The handler takes them ascending, once each, and of this archive.
+        for (UINT32 index : ItemIndices)
+            if (index < count) selected.push_back(index);
+        std::sort(selected.begin(), selected.end());
+        selected.erase(std::unique(selected.begin(), selected.end()), selected.end());
+    } else {
+        for (UINT32 index = 0; index < count; ++index)
+            if (ItemMatchesFileSpec(ItemPathOf(FInArchive, index), FileSpec)) selected.push_back(index);
+    }
     // Nothing selected is nothing to do, not a failure.
     if (selected.empty()) return S_OK;
     return FInArchive->Extract(selected.data(), UINT32(selected.size()), testMode, callback.Get());

@@ -47,6 +47,9 @@ public:
     HANDLE ArchivePartFile = INVALID_HANDLE_VALUE;
     int64_t SpanSize = 0;
     std::vector<std::wstring> FileSpec;
+    // The items to extract by index, before FileSpec: a name is never a
+    // pattern here. Empty: FileSpec decides.
+    std::vector<UINT32> ItemIndices;
     std::vector<std::wstring> cUSTOMpARAMS;  // carried, not read
     std::wstring TempDir;                    // carried, not read
     std::wstring ExtractBaseDir;

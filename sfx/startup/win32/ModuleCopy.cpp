@@ -73,9 +73,8 @@ bool HoldsModule(ModuleFile& dll, uint64_t length, uint32_t crc) {
 
 void CopyModule(ByteSource& exe, const PayloadLayout& layout, const std::string& path) {
     const uint32_t crc = WriteModule(exe, layout, path);
-    // The loader's own opening shares reading and deletion; the file goes
-    // when this opening is closed, with no moment in which it lies unheld.
-    ModuleFile dll(path, GENERIC_READ | DELETE, FILE_SHARE_READ, OPEN_EXISTING, FILE_FLAG_DELETE_ON_CLOSE);
+    // The loader's own opening only reads, which this one shares.
+    ModuleFile dll(path, GENERIC_READ, FILE_SHARE_READ, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL);
     if (!HoldsModule(dll, layout.moduleLength, crc)) throw PayloadError("the module's file was changed");
     heldModule = dll.Release();
 }

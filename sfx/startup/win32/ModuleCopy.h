@@ -11,9 +11,9 @@
 // through copyBuffer with no other opening allowed, then opens it again for
 // reading, shared with readers alone, and checks that it holds those bytes.
 // That opening is held until ReleaseModuleFile, so the file that is loaded
-// is the one checked, and its closing removes the file. Throws PayloadError when any read or write falls short
+// is the one checked. Throws PayloadError when any read or write falls short
 // or the file does not hold the module.
 void CopyModule(ByteSource& exe, const PayloadLayout& layout, const std::string& path);
 
-// Closes the module's file, and so removes it, once the module is unloaded.
+// Closes the module's file, once the module is unloaded.
 void ReleaseModuleFile();

@@ -78,10 +78,9 @@ void CreateWorkFolder() {
         if (CreateDirectoryA(candidate.c_str(), security.Attributes())) return FolderCreation::kCreated;
         return GetLastError() == ERROR_ALREADY_EXISTS ? FolderCreation::kExists : FolderCreation::kFailed;
     });
-    // Others may read it, never delete or rename it; it goes when this
-    // opening is closed.
-    heldFolder = CreateFileA(workFolder.c_str(), FILE_LIST_DIRECTORY | DELETE, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                             nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
+    // Others may list it, never delete or rename it.
+    heldFolder = CreateFileA(workFolder.c_str(), FILE_LIST_DIRECTORY, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                             OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
     if (heldFolder == INVALID_HANDLE_VALUE) throw PayloadError("the work folder cannot be held");
 }
 
@@ -90,9 +89,8 @@ void RemoveWorkFolder() {
     ReleaseModuleFile();
     if (heldFolder != INVALID_HANDLE_VALUE) CloseHandle(heldFolder);
     heldFolder = INVALID_HANDLE_VALUE;
-    // Normally both are gone with their openings; these remove what a
-    // failed start-up left. Deliberately unchecked: a file that was never
-    // written is simply not there.
+    // Deliberately unchecked: a file that was never written is simply not
+    // there.
     DeleteFileA((workFolder + kModuleFileName).c_str());
     RemoveDirectoryA(workFolder.c_str());
 }

@@ -9,6 +9,6 @@
 // be made.
 void CreateWorkFolder();
 
-// Closes the module's file and the folder, which removes them; nothing when
-// no work folder was made.
+// Closes the module's file and the folder and removes both; nothing when no
+// work folder was made.
 void RemoveWorkFolder();

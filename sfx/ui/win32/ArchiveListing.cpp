@@ -19,14 +19,14 @@ std::wstring ItemPath(IInArchive& handler, UINT32 index) {
 
 }  // namespace
 
-std::vector<std::wstring> ListItemPaths(TSevenZip& session) {
-    std::vector<std::wstring> paths;
+std::vector<ListedItem> ListItems(TSevenZip& session) {
+    std::vector<ListedItem> items;
     IInArchive* handler = session.InArchive();
     UINT32 count = 0;
-    if (!handler || handler->GetNumberOfItems(&count) != S_OK) return paths;
+    if (!handler || handler->GetNumberOfItems(&count) != S_OK) return items;
     for (UINT32 i = 0; i < count; ++i) {
         std::wstring path = ItemPath(*handler, i);
-        if (!path.empty()) paths.push_back(std::move(path));
+        if (!path.empty()) items.push_back({i, std::move(path)});
     }
-    return paths;
+    return items;
 }

@@ -1,11 +1,18 @@
-// The item paths of the archive that the session opened.
+// The items of the archive that the session opened, as the file list shows
+// them.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
 class TSevenZip;
 
-// The kpidPath of every item in index order; items without a path are left
-// out. Empty when the session holds no handler.
-std::vector<std::wstring> ListItemPaths(TSevenZip& session);
+struct ListedItem {
+    uint32_t index;
+    std::wstring path;
+};
+
+// Every item's index and kpidPath in index order; items without a path are
+// left out. Empty when the session holds no handler.
+std::vector<ListedItem> ListItems(TSevenZip& session);

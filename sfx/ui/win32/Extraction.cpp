@@ -25,16 +25,12 @@ namespace {
 
 constexpr int kMessagesBeforeExtraction = 100;
 
-std::vector<std::wstring> ListEntries(HWND list) {
-    std::vector<std::wstring> entries;
+// The item index that each entry carries.
+std::vector<uint32_t> ListedIndices(HWND list) {
+    std::vector<uint32_t> indices;
     const LRESULT count = list ? SendMessageW(list, LB_GETCOUNT, 0, 0) : 0;
-    for (LRESULT i = 0; i < count; ++i) {
-        const LRESULT length = SendMessageW(list, LB_GETTEXTLEN, WPARAM(i), 0);
-        std::vector<wchar_t> text(size_t(length > 0 ? length : 0) + 1);
-        const LRESULT got = length > 0 ? SendMessageW(list, LB_GETTEXT, WPARAM(i), LPARAM(text.data())) : 0;
-        entries.emplace_back(text.data(), size_t(got > 0 ? got : 0));
-    }
-    return entries;
+    for (LRESULT i = 0; i < count; ++i) indices.push_back(uint32_t(SendMessageW(list, LB_GETITEMDATA, WPARAM(i), 0)));
+    return indices;
 }
 
 std::vector<bool> SelectedEntries(HWND list, size_t count) {
@@ -89,9 +85,9 @@ void TForm1::ShowExtracting() {
 void TForm1::Button2Click() {
     const std::wstring destination = TextOf(EditBox1);
     if (!DestinationUsable(destination)) return;
-    const std::vector<std::wstring> entries = ListEntries(ListFiles);
-    const FileChoice choice = ChooseFiles(entries, SelectedEntries(ListFiles, entries.size()));
-    // Nothing selected would otherwise leave the masks empty, which means
+    const std::vector<uint32_t> listed = ListedIndices(ListFiles);
+    const FileChoice choice = ChooseFiles(listed, SelectedEntries(ListFiles, listed.size()));
+    // Nothing selected would otherwise leave the choice empty, which means
     // the whole archive.
     if (choice.nothingChosen) {
         InformationBox(MessageText(42), boxCaption);
@@ -111,7 +107,7 @@ void TForm1::Button2Click() {
     DispatchPendingMessages(kMessagesBeforeExtraction);
 
     session->OpenArchive();  // listed once more; ExtractArchive opens it again itself
-    session->FileSpec = choice.fileSpec;
+    session->ItemIndices = choice.items;
     // A Cancel during the dispatch above leaves nothing to extract.
     const HRESULT result = extractActive ? TestThenExtract() : S_OK;
     MarkPhase("extracted");

@@ -25,8 +25,12 @@ void TForm1::FirstShowing() {
         EndProcess(kExitFailure);
     }
     SendMessageW(ListFiles, LB_RESETCONTENT, 0, 0);
-    for (const std::wstring& path : ListItemPaths(*session))
-        SendMessageW(ListFiles, LB_ADDSTRING, 0, LPARAM(path.c_str()));
+    // Each entry carries its item's index: a choice is of items, whatever
+    // their names hold.
+    for (const ListedItem& item : ListItems(*session)) {
+        const LRESULT entry = SendMessageW(ListFiles, LB_ADDSTRING, 0, LPARAM(item.path.c_str()));
+        if (entry >= 0) SendMessageW(ListFiles, LB_SETITEMDATA, WPARAM(entry), LPARAM(item.index));
+    }
     // Every entry selected: the whole archive, unless the user deselects.
     SendMessageW(ListFiles, LB_SETSEL, TRUE, -1);
     SendMessageW(ListFiles, LB_SETTOPINDEX, 0, 0);
