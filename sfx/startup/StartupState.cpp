@@ -3,6 +3,7 @@
 SfxSettings sfxSettings;
 std::string systemTempPath;
 std::string workFolder;
+std::string runArguments;
 uint64_t archiveOffset = 0;
 uint64_t archiveEnd = 0;
 std::array<uint8_t, kCopyBufferSize> copyBuffer;

@@ -18,6 +18,7 @@ constexpr char kModuleFileName[] = "7Z.DLL";
 extern SfxSettings sfxSettings;
 extern std::string systemTempPath;  // as the system returns it, normally with a trailing "\"
 extern std::string workFolder;      // systemTempPath + "\" + "_BRSFX" + number + "\"
+extern std::string runArguments;    // from "-#": the parameters of the file run after extraction
 extern uint64_t archiveOffset;      // first byte after the settings block
 extern uint64_t archiveEnd;         // after the archive's last byte: the file's end, or a signature's start
 extern std::array<uint8_t, kCopyBufferSize> copyBuffer;

@@ -1,6 +1,29 @@
 #include "Switches.h"
 
-void ParseSwitches(const std::vector<std::string>& arguments, SfxSettings& settings) {
+namespace {
+
+// One argument as a program's command line gives it back: quoted when it
+// holds blanks or quotes or is empty, with the backslashes before a quote
+// doubled.
+std::string Quoted(const std::string& argument) {
+    if (!argument.empty() && argument.find_first_of(" \t\"") == std::string::npos) return argument;
+    std::string quoted = "\"";
+    size_t backslashes = 0;
+    for (char c : argument) {
+        if (c == '\\') {
+            ++backslashes;
+            continue;
+        }
+        quoted.append(c == '"' ? 2 * backslashes + 1 : backslashes, '\\');
+        backslashes = 0;
+        quoted += c;
+    }
+    return quoted.append(2 * backslashes, '\\') + "\"";
+}
+
+}  // namespace
+
+void ParseSwitches(const std::vector<std::string>& arguments, SfxSettings& settings, std::string& runArguments) {
     const size_t n = arguments.size();
     for (size_t i = 0; i < n; ++i) {
         const std::string& argument = arguments[i];
@@ -23,8 +46,7 @@ void ParseSwitches(const std::vector<std::string>& arguments, SfxSettings& setti
             // The next argument is not skipped: it is still tried as a switch.
             if (i + 1 < n) WriteSetting(settings.destination, arguments[i + 1]);
         } else if (name == "#") {
-            for (size_t j = i + 1; j < n; ++j)
-                WriteSetting(settings.runCommand, ReadSetting(settings.runCommand) + " " + arguments[j]);
+            for (size_t j = i + 1; j < n; ++j) runArguments += (j > i + 1 ? " " : "") + Quoted(arguments[j]);
             return;
         }
     }

@@ -8,4 +8,6 @@
 #include "SfxSettings.h"
 
 // arguments: the process's arguments 1 to N (the program's name left out).
-void ParseSwitches(const std::vector<std::string>& arguments, SfxSettings& settings);
+// runArguments receives what follows "-#", joined by blanks and quoted where
+// needed: the parameters of the file run after extraction.
+void ParseSwitches(const std::vector<std::string>& arguments, SfxSettings& settings, std::string& runArguments);

@@ -8,7 +8,7 @@ ExtractionOutcome DecideOutcome(int32_t result, uint32_t errorCount, bool cancel
     ExtractionOutcome outcome;
     outcome.reportFailure = errorCount != 0 || result != 0;
     outcome.reportDone = showDoneMessage == 1 && !outcome.reportFailure && !cancelled;
-    outcome.runCommand = hasRunCommand && !cancelled;
+    outcome.runCommand = hasRunCommand && !cancelled && !outcome.reportFailure;
     outcome.exitCode = cancelled ? kExitCancelled : outcome.reportFailure ? kExitFailure : kExitSuccess;
     return outcome;
 }

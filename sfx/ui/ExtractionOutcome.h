@@ -13,8 +13,9 @@ struct ExtractionOutcome {
 };
 
 // A cancelled run counts its result as 0 but still reports the items that
-// failed before the cancel. runCommand runs after a failed run too, but not
-// after the user cancelled. The completion box needs showDoneMessage to be
+// failed before the cancel. runCommand runs only after a run in which every
+// item was extracted: after a failed item the file it names may be an old
+// one, or somebody else's. The completion box needs showDoneMessage to be
 // exactly 1.
 ExtractionOutcome DecideOutcome(int32_t result, uint32_t errorCount, bool cancelled, uint32_t showDoneMessage,
                                 bool hasRunCommand);

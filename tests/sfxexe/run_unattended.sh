@@ -80,6 +80,16 @@ for gib in 1.5 3; do
   7zz x -bso0 -bsp0 -o"reference-dictionary-$gib" "dictionary-$gib.7z"
 done
 
+# The program run afterwards is one this run wrote: a recorder planted where
+# the archive's would land is not run when the run skipped its item, failed
+# an item or failed its test. A name the extraction refuses fails the test.
+"$sfxbuild" --run recorder.exe "$archives/damaged-crc.7z" damaged-run.exe
+"$sfxbuild" --test-first --run recorder.exe "$archives/damaged-crc.7z" tested-damaged-run.exe
+"$sfxbuild" --test-first hostile.7z tested-hostile.exe
+for spot in planted-skipped planted-failed planted-tested; do
+  mkdir -p "out/$spot" && cp "$recorder" "out/$spot/recorder.exe"
+done
+
 # An archive cut short: it cannot be listed.
 cp inf.exe unlisted.exe && truncate -s -40 unlisted.exe
 
@@ -100,6 +110,12 @@ tab=$'\t'
   echo "damaged-over${tab}1${tab}ok${tab}-${tab}$(win "$work/damaged.exe") -s -d $(dest damaged-over)"
   echo "tested-damaged${tab}1${tab}ok${tab}-${tab}$(win "$work/tested-damaged.exe") -s -d $(dest tested-damaged)"
   echo "tested-sound${tab}0${tab}-${tab}-${tab}$(win "$work/tested-sound.exe") -s -d $(dest tested-sound)"
+  echo "tested-hostile${tab}1${tab}ok${tab}-${tab}$(win "$work/tested-hostile.exe") -s -d $(dest tested-hostile)"
+  echo "arguments${tab}0${tab}-${tab}-${tab}$(win "$work/downloads/full.exe") -s -d $(dest arguments) -# \"two words\" x"
+  echo "run-nothing${tab}0${tab}-${tab}-${tab}$(win "$work/downloads/full.exe") -s -d $(dest run-nothing) -x -# a"
+  echo "planted-skipped${tab}0${tab}-${tab}-${tab}$(win "$work/downloads/full.exe") -s -n -d $(dest planted-skipped)"
+  echo "planted-failed${tab}1${tab}ok${tab}-${tab}$(win "$work/damaged-run.exe") -s -d $(dest planted-failed)"
+  echo "planted-tested${tab}1${tab}ok${tab}-${tab}$(win "$work/tested-damaged-run.exe") -s -d $(dest planted-tested)"
   if [ "$bits" = 64 ]; then
     echo "dictionary-1.5${tab}0${tab}-${tab}-${tab}$(win "$work/dictionary-1.5.exe") -s -d $(dest dictionary-1.5)"
     echo "dictionary-3${tab}0${tab}-${tab}-${tab}$(win "$work/dictionary-3.exe") -s -d $(dest dictionary-3)"
@@ -163,6 +179,10 @@ marks_are() {
     { printf "(%s) ", $0 }')
   [ "$names" = "$2 " ] || { echo "  marks: $names"; return 1; }
 }
+arguments_passed() {
+  grep -iF "$(win "$work/out/arguments")|" recorded.txt | tr -d '\r' | grep -q '"two words" x$'
+}
+nothing_run_in() { ! grep -qiF "$(win "$work/out/$1")|" recorded.txt; }
 nothing_written() { [ ! -e "out/$1" ] || [ -z "$(ls -A "out/$1")" ]; }
 no_replacement_left() { [ -z "$(find out -iname '~BRSFX*.TMP')" ]; }
 box_shown() {  # box_shown SCENARIO MESSAGE-NUMBER
@@ -192,6 +212,12 @@ check "--test-first: a damaged archive writes nothing" nothing_written tested-da
 check "--test-first: a damaged archive gives message 42 before exit code 1" box_shown tested-damaged 42
 check "--test-first: a sound archive extracts every file" diff -r reference-lzma2 out/tested-sound
 check "no replacement file is left anywhere" no_replacement_left
+check "--test-first: a name the extraction refuses fails the test, message 42 before exit code 1" box_shown tested-hostile 42
+check "--test-first: a name the extraction refuses writes nothing" nothing_written tested-hostile
+check "the arguments of -# reach the program run afterwards as its parameters" arguments_passed
+for spot in run-nothing planted-skipped planted-failed planted-tested; do
+  check "nothing runs in $spot (-x -# a; an item skipped; an item failed; a test failed)" nothing_run_in "$spot"
+done
 if [ "$bits" = 64 ]; then
   check "a 64-bit run decodes with a dictionary of 1.5 GiB" diff -r reference-dictionary-1.5 out/dictionary-1.5
   check "a 64-bit run decodes with a dictionary of 3 GiB" diff -r reference-dictionary-3 out/dictionary-3

@@ -10,6 +10,7 @@ struct Outcome {
     uint8_t overwriteMode;
     std::string destination;
     std::string runCommand;
+    std::string runArguments = "";
 };
 
 SfxSettings Start() {
@@ -47,21 +48,24 @@ TEST(ParseSwitches, TableOfCommandLines) {
         {{"-d", "-s"}, {1, 0, "-s", "setup.exe"}},
         {{"-d", "/n", "-d", "E:\\Last"}, {0, 1, "E:\\Last", "setup.exe"}},
         {{"%temp%"}, {0, 2, "C:\\Start", "setup.exe"}},
-        {{"-#", "/q", "read me.txt"}, {0, 2, "C:\\Start", "setup.exe /q read me.txt"}},
-        {{"-#"}, {0, 2, "C:\\Start", "setup.exe"}},
-        {{"-x", "-#", "a"}, {0, 2, "C:\\Start", " a"}},
-        {{"-#", "-a", "-x"}, {0, 2, "C:\\Start", "setup.exe -a -x"}},
-        {{"-#", longArg}, {0, 2, "C:\\Start", "setup.exe " + std::string(90, 'L')}},
-        {{"-#", std::string(95, 'p'), "lost", "also"}, {0, 2, "C:\\Start", "setup.exe " + std::string(90, 'p')}},
+        // What follows "-#" is the parameters of the file run afterwards, whole.
+        {{"-#", "/q", "read me.txt"}, {0, 2, "C:\\Start", "setup.exe", "/q \"read me.txt\""}},
+        {{"-#", "", "say \"hi\"", "C:\\a b\\"}, {0, 2, "C:\\Start", "setup.exe", "\"\" \"say \\\"hi\\\"\" \"C:\\a b\\\\\""}},
+        {{"-#"}, {0, 2, "C:\\Start", "setup.exe", ""}},
+        {{"-x", "-#", "a"}, {0, 2, "C:\\Start", "", "a"}},  // nothing to run: no parameters run anything
+        {{"-#", "-a", "-x"}, {0, 2, "C:\\Start", "setup.exe", "-a -x"}},
+        {{"-#", longArg}, {0, 2, "C:\\Start", "setup.exe", longArg}},
     };
     for (const auto& c : cases) {
         SfxSettings s = Start();
-        ParseSwitches(c.args, s);
+        std::string runArguments;
+        ParseSwitches(c.args, s, runArguments);
         std::string line;
         for (const std::string& a : c.args) line += "[" + a.substr(0, 12) + "]";
         EXPECT_EQ(s.autoExtract, c.outcome.autoExtract) << line;
         EXPECT_EQ(s.overwriteMode, c.outcome.overwriteMode) << line;
         EXPECT_EQ(ReadSetting(s.destination), c.outcome.destination) << line;
         EXPECT_EQ(ReadSetting(s.runCommand), c.outcome.runCommand) << line;
+        EXPECT_EQ(runArguments, c.outcome.runArguments) << line;
     }
 }

@@ -23,7 +23,7 @@ TEST(RunAfterExtract, FullPathWorkingFolderAndKind) {
         {L"C:\\Apps", L"Driver.INF", RunPlan::kInstallInf, L"C:\\Apps\\Driver.INF", L"C:\\Apps\\"},
         {L"C:\\Apps", L"driver.inf", RunPlan::kInstallInf, L"C:\\Apps\\driver.inf", L"C:\\Apps\\"},
         {L"C:\\Apps", L"readme.infx", RunPlan::kOpen, L"C:\\Apps\\readme.infx", L"C:\\Apps\\"},
-        // Arguments from "#" are part of the name handed over.
+        // Arguments that runCommand itself holds are part of the name handed over.
         {L"C:\\Apps", L"setup.exe /q", RunPlan::kOpen, L"C:\\Apps\\setup.exe /q", L"C:\\Apps\\"},
         {L"C:", L"x", RunPlan::kNothing, L"C:\\x", L""},    // four characters: nothing runs
         {L"C:", L"xy", RunPlan::kOpen, L"C:\\xy", L"C:\\"},  // five
@@ -38,6 +38,23 @@ TEST(RunAfterExtract, FullPathWorkingFolderAndKind) {
         EXPECT_EQ(plan.fullPath, c.fullPath);
         EXPECT_EQ(plan.workingFolder, c.workingFolder);
     }
+}
+
+TEST(RunAfterExtract, OnlyAFileTheRunWrote) {
+    const std::vector<std::wstring> written = {L"C:\\Apps\\readme.txt", L"C:\\Apps\\bin\\Setup.exe"};
+    const std::pair<const wchar_t*, bool> cases[] = {
+        {L"bin\\Setup.exe", true},
+        {L"BIN\\setup.EXE", true},       // names as Windows compares them
+        {L"bin/Setup.exe", true},
+        {L"bin\\Setup.exe /q", true},    // with the arguments runCommand holds
+        {L"bin\\Setup.exe.bak", false},
+        {L"bin\\Setup.ex", false},
+        {L"setup.exe", false},            // not written: skipped, failed, or never in the archive
+        {L"bin\\Setup.exe\\x", false},
+    };
+    for (const auto& [runCommand, runs] : cases)
+        EXPECT_EQ(RunsWrittenFile(PlanRunAfterExtract(L"C:\\Apps", runCommand), written), runs) << runCommand;
+    EXPECT_FALSE(RunsWrittenFile(PlanRunAfterExtract(L"C:\\Apps", L"bin\\Setup.exe"), {}));
 }
 
 TEST(RunAfterExtract, FolderPartEndsAtTheLastBackslashOrColon) {

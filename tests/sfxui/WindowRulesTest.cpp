@@ -116,7 +116,8 @@ TEST(ExtractionOutcome, BoxesRunCommandAndExitCode) {
         {0, 0, false, 0, false, {false, false, false, kExitSuccess}},
         {0, 0, false, 1, true, {false, true, true, kExitSuccess}},
         {0, 0, false, 2, false, {false, false, false, kExitSuccess}},  // only exactly 1 shows it
-        {0, 3, false, 1, true, {true, false, true, kExitFailure}},     // runs after message 42 too
+        {0, 3, false, 1, true, {true, false, false, kExitFailure}},    // nothing runs after a failed item
+        {1, 0, false, 0, true, {true, false, false, kExitFailure}},
         {1, 0, false, 1, false, {true, false, false, kExitFailure}},
         {kAbort, 0, true, 1, true, {false, false, false, kExitCancelled}},
         {kAbort, 2, true, 1, true, {true, false, false, kExitCancelled}},

@@ -67,18 +67,18 @@ HRESULT __stdcall TArchiveExtractCallback::GetStream(UINT32 index, ISequentialOu
         s->FFileDone = 0;
         if (!s->ExtractBaseDir.empty() && s->ExtractBaseDir.back() != L'\\') s->ExtractBaseDir += L'\\';
         const ItemPathParts parts = SplitItemPath(path);
-
+        // Nothing is created for a path that could reach outside the
+        // destination, a device, a stream or a name Windows would alter; a
+        // test fails such an item as the extraction would.
+        if (askExtractMode <= kAskTest && !s->FCancel && !IsSafeItemPath(path)) {
+            s->CountFailedItem();
+            return S_OK;
+        }
         if (askExtractMode > kAskExtract || s->FCancel) {
             if (askExtractMode == kAskTest && s->OnBegin && !isFolder) {
                 bool proceed = false;
                 s->OnBegin(s, 1, ItemInfoText(s->FFileSize, s->FFileTime), parts.folder + parts.name, proceed);
             }
-            return S_OK;
-        }
-        // Nothing is created for a path that could reach outside the
-        // destination, a device, a stream or a name Windows would alter.
-        if (!IsSafeItemPath(path)) {
-            s->CountFailedItem();
             return S_OK;
         }
         if (isFolder) {
@@ -126,10 +126,12 @@ HRESULT __stdcall TArchiveExtractCallback::SetOperationResult(INT32 opRes) {
             // read-only last. Failures of these two leave the file as written.
             if (s->FHasFileTime) SetFileTime(s->FOutStream->FileHandle(), nullptr, nullptr, &s->FFileTimeUtc);
             s->FOutStream->CloseFile();
-            if (s->FItem.Keep())
+            if (s->FItem.Keep()) {
                 SetFileAttributesW(s->FItem.SystemName().c_str(), ApplicableAttributes(s->FFileAttributes));
-            else
+                s->FWrittenFiles.push_back(s->FCurrentFileName);
+            } else {
                 s->CountFailedItem();
+            }
         }
         if (s->OnEnd) s->OnEnd(s, s->FCurrentFileName, uint8_t(opRes));
         return S_OK;

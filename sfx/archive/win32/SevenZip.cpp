@@ -150,6 +150,7 @@ HRESULT TSevenZip::RunHandler(INT32 testMode) {
     FCancel = false;
     FLastCompleted = 0;
     FErrorCount = 0;
+    FWrittenFiles.clear();
     if (!OpenArchive()) return E_FAIL;
     const HRESULT result = ExtractSelected(testMode);
     DiscardOpenItem();

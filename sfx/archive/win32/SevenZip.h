@@ -82,6 +82,8 @@ public:
     // The handler, for listing after a successful OpenArchive; null before.
     IInArchive* InArchive() const { return FInArchive; }
     uint32_t ErrorCount() const { return FErrorCount; }
+    // The files that the last run wrote and kept, as the owner sees them.
+    const std::vector<std::wstring>& WrittenFiles() const { return FWrittenFiles; }
 
     // For the streams and callbacks of this binding, which reach the active
     // session only.
@@ -114,6 +116,7 @@ private:
     TComPtr<TOutFileStream> FOutStream;
     bool FCancel = false;
     uint32_t FErrorCount = 0;
+    std::vector<std::wstring> FWrittenFiles;
     uint64_t FTotalSize = 0, FLastCompleted = 0, FFileSize = 0, FFileDone = 0;
     SYSTEMTIME FFileTime{};     // local, for the item text
     FILETIME FFileTimeUtc{};    // as stored, for the written file

@@ -91,6 +91,6 @@ void ExpandPlaceholders() {
     ApplyDefaultTitle(sfxSettings);                                   // step 10
     FixDestination(sfxSettings, CurrentDirectory(), systemTempPath);  // step 11
     ExpandPlaceholders();                                             // step 12
-    ParseSwitches(ProcessArguments(), sfxSettings);                   // step 13
+    ParseSwitches(ProcessArguments(), sfxSettings, runArguments);                   // step 13
     EndProcess(RunMainWindow());                                      // steps 14 to 16
 }

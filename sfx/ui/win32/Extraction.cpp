@@ -120,7 +120,7 @@ void TForm1::Button2Click() {
         DecideOutcome(int32_t(result), session->ErrorCount(), cancelled, sfxSettings.showDoneMessage, hasRunCommand);
     if (outcome.reportFailure) InformationBox(MessageText(42), boxCaption);
     if (outcome.reportDone) InformationBox(MessageText(47), kDefaultCaption);
-    if (outcome.runCommand) RunAfterExtract(destination);
+    if (outcome.runCommand) RunAfterExtract(destination, session->WrittenFiles());
     exitCode = outcome.exitCode;
     extractionRunning = false;
     if (quitWhenExtractionEnds)

@@ -32,8 +32,11 @@ bool InstallInf(std::wstring& command, const std::wstring& suffix) {
     return StartCommandLine(command, SW_SHOW);
 }
 
-void RunAfterExtract(const std::wstring& destination) {
+void RunAfterExtract(const std::wstring& destination, const std::vector<std::wstring>& written) {
     const RunPlan plan = PlanRunAfterExtract(destination, WideFromAnsi(ReadSetting(sfxSettings.runCommand)));
+    // A file already there that the run skipped or failed to replace is
+    // not the archive's, whoever put it there.
+    if (!RunsWrittenFile(plan, written)) return;
     switch (plan.kind) {
         case RunPlan::kNothing:
             return;
@@ -43,7 +46,7 @@ void RunAfterExtract(const std::wstring& destination) {
             return;
         }
         case RunPlan::kOpen:
-            ShellOpen(plan.fullPath, std::wstring(), plan.workingFolder, SW_SHOW);
+            ShellOpen(plan.fullPath, WideFromAnsi(runArguments), plan.workingFolder, SW_SHOW);
             return;
     }
 }
