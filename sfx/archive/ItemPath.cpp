@@ -1,5 +1,7 @@
 #include "ItemPath.h"
 
+#include <algorithm>
+
 #include "MaskMatch.h"
 
 namespace {
@@ -54,4 +56,18 @@ ItemPathParts SplitItemPath(const std::wstring& path) {
     const size_t cut = path.find_last_of(L"\\:");
     if (cut == std::wstring::npos) return {std::wstring(), path};
     return {path.substr(0, cut + 1), path.substr(cut + 1)};
+}
+
+std::vector<std::wstring> PathsBelow(const std::wstring& base, const std::wstring& path, bool withItem) {
+    std::vector<std::wstring> paths;
+    std::wstring below = base;
+    if (!below.empty() && below.back() != L'\\') below += L'\\';
+    for (size_t start = 0; start < path.size();) {
+        const size_t end = std::min(path.find_first_of(L"\\/", start), path.size());
+        below.append(path, start, end - start);
+        if (end < path.size() || withItem) paths.push_back(below);
+        below += L'\\';
+        start = end + 1;
+    }
+    return paths;
 }

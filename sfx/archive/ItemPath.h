@@ -3,6 +3,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 // False for an empty path, a rooted or absolute one ("\x", "C:\x", "C:x",
 // UNC, "\\?\"), an empty, "." or ".." component, a component ending in "."
@@ -19,3 +20,8 @@ struct ItemPathParts {
     std::wstring name;
 };
 ItemPathParts SplitItemPath(const std::wstring& path);
+
+// The folders that a safe item path passes through below base, outermost
+// first: for "a\b\c.txt" under "D:\x", "D:\x\a" and "D:\x\a\b"; with
+// withItem, the item's own path last. base itself is not among them.
+std::vector<std::wstring> PathsBelow(const std::wstring& base, const std::wstring& path, bool withItem);

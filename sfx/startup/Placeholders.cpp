@@ -46,16 +46,20 @@ const Placeholder kPlaceholders[] = {
 
 }  // namespace
 
-std::string ExpandPlaceholders(std::string text, const SystemValues& system) {
+std::optional<std::string> ExpandPlaceholders(std::string text, const SystemValues& system) {
     for (int pass = 0; pass < kMaxExpansionPasses; ++pass) {
         bool replaced = false;
         for (const Placeholder& placeholder : kPlaceholders) {
             const size_t at = text.find(placeholder.token);
             if (at == std::string::npos) continue;
-            text.replace(at, placeholder.token.size(), placeholder.replacement(system));
+            const std::string folder = placeholder.replacement(system);
+            if (folder.empty()) return std::nullopt;
+            text.replace(at, placeholder.token.size(), folder);
             replaced = true;
         }
-        if (!replaced) break;
+        if (!replaced) return text;
     }
+    for (const Placeholder& placeholder : kPlaceholders)
+        if (text.find(placeholder.token) != std::string::npos) return std::nullopt;
     return text;
 }

@@ -27,5 +27,7 @@ struct SystemValues {
 constexpr int kMaxExpansionPasses = 16;
 
 // Passes over the text until one replaces nothing, each pass replacing the
-// first occurrence of each placeholder in turn.
-std::string ExpandPlaceholders(std::string text, const SystemValues& system);
+// first occurrence of each placeholder in turn. Nothing when a placeholder
+// cannot be resolved (the system gives no folder for it) or is still there
+// after the last pass: "%DOCS%\App" must never become "\App".
+std::optional<std::string> ExpandPlaceholders(std::string text, const SystemValues& system);

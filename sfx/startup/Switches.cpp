@@ -1,5 +1,7 @@
 #include "Switches.h"
 
+#include "Destination.h"
+
 namespace {
 
 // One argument as a program's command line gives it back: quoted when it
@@ -44,7 +46,7 @@ void ParseSwitches(const std::vector<std::string>& arguments, SfxSettings& setti
             settings.overwriteMode = kAskEach;
         } else if (name == "d") {
             // The next argument is not skipped: it is still tried as a switch.
-            if (i + 1 < n) WriteSetting(settings.destination, arguments[i + 1]);
+            if (i + 1 < n) SetDestination(settings, arguments[i + 1]);
         } else if (name == "#") {
             for (size_t j = i + 1; j < n; ++j) runArguments += (j > i + 1 ? " " : "") + Quoted(arguments[j]);
             return;

@@ -86,6 +86,24 @@ TEST(SplitItemPath, AtTheLastSeparator) {
     }
 }
 
+TEST(PathsBelow, EveryFolderOnTheWayAndTheItem) {
+    using Paths = std::vector<std::wstring>;
+    const struct {
+        const wchar_t* base;
+        const wchar_t* path;
+        bool withItem;
+        Paths expected;
+    } cases[] = {
+        {L"D:\\x", L"a\\b\\c.txt", true, {L"D:\\x\\a", L"D:\\x\\a\\b", L"D:\\x\\a\\b\\c.txt"}},
+        {L"D:\\x\\", L"a\\b\\c.txt", false, {L"D:\\x\\a", L"D:\\x\\a\\b"}},
+        {L"D:\\x", L"a/c.txt", true, {L"D:\\x\\a", L"D:\\x\\a\\c.txt"}},
+        {L"D:\\x", L"c.txt", true, {L"D:\\x\\c.txt"}},
+        {L"D:\\x", L"c.txt", false, {}},
+        {L"D:\\x", L"", true, {}},
+    };
+    for (const auto& c : cases) EXPECT_EQ(PathsBelow(c.base, c.path, c.withItem), c.expected) << c.path;
+}
+
 TEST(ApplicableAttributes, FiveBitsOrNormal) {
     const std::pair<uint32_t, uint32_t> rows[] = {
         {0x1, 0x1},               {0x27, 0x27},        {0x2000, 0x2000},  {0x0, 0x80},

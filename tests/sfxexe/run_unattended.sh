@@ -90,6 +90,15 @@ for spot in planted-skipped planted-failed planted-tested; do
   mkdir -p "out/$spot" && cp "$recorder" "out/$spot/recorder.exe"
 done
 
+# An item named as the short-name alias of a file of the user's that the
+# archive never names does not replace that file.
+mkdir -p out/alias && echo "the user's report" >"out/alias/Quarterly Report Final.txt"
+cp "out/alias/Quarterly Report Final.txt" report.saved
+alias=$(winepath -s "$(win "$work/out/alias/Quarterly Report Final.txt")" | tr -d '\r' | sed 's/.*\\//')
+echo "[{\"name\": \"$alias\", \"text\": \"replaced\"}, {\"name\": \"other.txt\", \"text\": \"other\"}]" |
+  python3 "$craft" alias.7z -
+"$sfxbuild" alias.7z alias.exe
+
 # An archive cut short: it cannot be listed.
 cp inf.exe unlisted.exe && truncate -s -40 unlisted.exe
 
@@ -110,6 +119,7 @@ tab=$'\t'
   echo "damaged-over${tab}1${tab}ok${tab}-${tab}$(win "$work/damaged.exe") -s -d $(dest damaged-over)"
   echo "tested-damaged${tab}1${tab}ok${tab}-${tab}$(win "$work/tested-damaged.exe") -s -d $(dest tested-damaged)"
   echo "tested-sound${tab}0${tab}-${tab}-${tab}$(win "$work/tested-sound.exe") -s -d $(dest tested-sound)"
+  echo "alias${tab}1${tab}ok${tab}-${tab}$(win "$work/alias.exe") -s -d $(dest alias)"
   echo "tested-hostile${tab}1${tab}ok${tab}-${tab}$(win "$work/tested-hostile.exe") -s -d $(dest tested-hostile)"
   echo "arguments${tab}0${tab}-${tab}-${tab}$(win "$work/downloads/full.exe") -s -d $(dest arguments) -# \"two words\" x"
   echo "run-nothing${tab}0${tab}-${tab}-${tab}$(win "$work/downloads/full.exe") -s -d $(dest run-nothing) -x -# a"
@@ -182,6 +192,10 @@ marks_are() {
 arguments_passed() {
   grep -iF "$(win "$work/out/arguments")|" recorded.txt | tr -d '\r' | grep -q '"two words" x$'
 }
+alias_refused() {
+  cmp -s report.saved "out/alias/Quarterly Report Final.txt" && box_shown alias 42 &&
+    [ "$(cat out/alias/other.txt)" = other ] && [ "$(ls out/alias | wc -l)" = 2 ]
+}
 nothing_run_in() { ! grep -qiF "$(win "$work/out/$1")|" recorded.txt; }
 nothing_written() { [ ! -e "out/$1" ] || [ -z "$(ls -A "out/$1")" ]; }
 no_replacement_left() { [ -z "$(find out -iname '~BRSFX*.TMP')" ]; }
@@ -212,6 +226,8 @@ check "--test-first: a damaged archive writes nothing" nothing_written tested-da
 check "--test-first: a damaged archive gives message 42 before exit code 1" box_shown tested-damaged 42
 check "--test-first: a sound archive extracts every file" diff -r reference-lzma2 out/tested-sound
 check "no replacement file is left anywhere" no_replacement_left
+check "an item named as a short-name alias ($alias) leaves the file it names alone, message 42 before exit code 1" \
+  alias_refused
 check "--test-first: a name the extraction refuses fails the test, message 42 before exit code 1" box_shown tested-hostile 42
 check "--test-first: a name the extraction refuses writes nothing" nothing_written tested-hostile
 check "the arguments of -# reach the program run afterwards as its parameters" arguments_passed

@@ -43,7 +43,8 @@ TEST(ParseSwitches, TableOfCommandLines) {
         {{"-A", "-ax", "--a", "a", "-", "/", "-?", "-S", ""}, {0, 2, "C:\\Start", "setup.exe"}},
         {{"-d", "D:\\Out"}, {0, 2, "D:\\Out", "setup.exe"}},
         {{"-d"}, {0, 2, "C:\\Start", "setup.exe"}},
-        {{"-d", longArg}, {0, 2, std::string(255, 'L'), "setup.exe"}},
+        {{"-d", longArg}, {0, 2, "", "setup.exe"}},  // refused, never cut
+        {{"-d", std::string(255, 'L')}, {0, 2, std::string(255, 'L'), "setup.exe"}},
         // The argument after -d is still tried as a switch.
         {{"-d", "-s"}, {1, 0, "-s", "setup.exe"}},
         {{"-d", "/n", "-d", "E:\\Last"}, {0, 1, "E:\\Last", "setup.exe"}},

@@ -47,7 +47,7 @@ struct FakeSystem {
 TEST(ExpandPlaceholders, TableOfDestinations) {
     const struct {
         std::string text;
-        std::string expanded;
+        std::optional<std::string> expanded;
     } cases[] = {
         {"%DESKTOP%\\Tools", "C:\\Users\\me\\Desktop\\Tools"},
         {"%temp%%temp%", "C:\\TEMP\\C:\\TEMP\\"},
@@ -58,7 +58,8 @@ TEST(ExpandPlaceholders, TableOfDestinations) {
         {"%win%;%winsys%", "C:\\WINDOWS;C:\\WINDOWS\\system32"},
         {"%winsys%%win%%win%", "C:\\WINDOWS\\system32C:\\WINDOWSC:\\WINDOWS"},
         {"%FONTS%", "C:\\WINDOWS\\Fonts"},
-        {"D:\\%DOCS%\\x", "D:\\\\x"},  // no such value: the placeholder disappears
+        {"D:\\%DOCS%\\x", std::nullopt},  // no such value: refused, never "D:\\\\x"
+        {"%temp%\\%DOCS%", std::nullopt},
         {"plain", "plain"},
         {"", ""},
         {"%temp", "%temp"},
@@ -92,8 +93,8 @@ TEST(ExpandPlaceholders, ReplacementsAreExpandedInLaterPassesUpToTheBound) {
     system.registry["Personal"] = "%temp%";
     EXPECT_EQ(ExpandPlaceholders("%DESKTOP%", system.Values()), "C:\\TEMP\\C:\\WINDOWS\\Desk");
 
-    system.registry["Fonts"] = "%FONTS%+";  // would repeat forever
-    EXPECT_EQ(ExpandPlaceholders("%FONTS%", system.Values()), "%FONTS%" + std::string(kMaxExpansionPasses, '+'));
+    system.registry["Fonts"] = "%FONTS%+";  // would repeat forever: refused
+    EXPECT_EQ(ExpandPlaceholders("%FONTS%", system.Values()), std::nullopt);
 }
 
 TEST(FixDestination, ByModeThenExpanded) {
@@ -113,9 +114,11 @@ TEST(FixDestination, ByModeThenExpanded) {
         {1, "D:\\Ignored", "C:\\Here", "C:\\TEMP\\", "C:\\TEMP\\"},
         {2, "D:\\Ignored", "C:\\Here", "%PROG%", "C:\\Program Files"},
         {3, "%win%\\Out", "C:\\Here", "%win%\\Out", "C:\\WINDOWS\\Out"},
-        {0, "", longDir, std::string(255, 'c'), std::string(255, 'c')},
-        {0, std::string(240, 'd') + "%FONTS%", "", std::string(240, 'd') + "%FONTS%",
-         std::string(240, 'd') + "C:\\WINDOWS\\Font"},
+        // Longer than the settings hold: refused, never cut.
+        {0, "", longDir, "", ""},
+        {0, "", std::string(255, 'c'), std::string(255, 'c'), std::string(255, 'c')},
+        {0, std::string(240, 'd') + "%FONTS%", "", std::string(240, 'd') + "%FONTS%", ""},
+        {0, "%DOCS%\\App", "", "%DOCS%\\App", ""},  // no value for %DOCS%: refused, never "\\App"
     };
     for (const auto& c : cases) {
         FakeSystem system;

@@ -2,6 +2,7 @@
 #include "ItemAttributes.h"
 #include "ItemInfoText.h"
 #include "ItemPath.h"
+#include "ItemTarget.h"
 #include "ProgressPercent.h"
 #include "PropValue.h"
 #include "SevenZip.h"
@@ -81,6 +82,12 @@ HRESULT __stdcall TArchiveExtractCallback::GetStream(UINT32 index, ISequentialOu
             }
             return S_OK;
         }
+        // The destination is trusted; nothing below it is written through a
+        // link that was there before.
+        if (PassesThroughLink(s->ExtractBaseDir, s->UseFolderNames ? path : parts.name)) {
+            s->CountFailedItem();
+            return S_OK;
+        }
         if (isFolder) {
             // A folder that cannot be made shows up in the files below it.
             if (s->UseFolderNames) CreateFolderTree(s->ExtractBaseDir + path);
@@ -93,6 +100,11 @@ HRESULT __stdcall TArchiveExtractCallback::GetStream(UINT32 index, ISequentialOu
         if (s->OnBegin) s->OnBegin(s, 0, ItemInfoText(s->FFileSize, s->FFileTime), destination, proceed);
         const bool replacing = FileExists(destination);
         if (replacing && !proceed) return S_OK;  // the owner keeps the old file
+        // A name that only a short-name alias answers to is another file.
+        if (replacing && !HasOwnLongName(destination)) {
+            s->CountFailedItem();
+            return S_OK;
+        }
         if (!FolderExists(folder)) CreateFolderTree(folder);
         if (!s->FOutStream || !s->FItem.Open(*s->FOutStream.Get(), destination, replacing)) {
             s->CountFailedItem();

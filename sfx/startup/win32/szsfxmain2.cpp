@@ -69,7 +69,7 @@ void PrepareWorkFolder() {
 
 // Step 12, which fails only when the system has no random source for
 // "%temp-unique%".
-void ExpandPlaceholders() {
+void ExpandTheDestination() {
     try {
         ExpandDestination(sfxSettings, RealSystemValues());
     } catch (const PayloadError&) {
@@ -90,7 +90,7 @@ void ExpandPlaceholders() {
     currentLanguage = ChooseLanguageRow(messageTable, languageBlockCount, GetUserDefaultUILanguage());
     ApplyDefaultTitle(sfxSettings);                                   // step 10
     FixDestination(sfxSettings, CurrentDirectory(), systemTempPath);  // step 11
-    ExpandPlaceholders();                                             // step 12
+    ExpandTheDestination();                                           // step 12
     ParseSwitches(ProcessArguments(), sfxSettings, runArguments);                   // step 13
     EndProcess(RunMainWindow());                                      // steps 14 to 16
 }
