@@ -27,7 +27,6 @@ std::string CreateFreshWorkFolder(const std::string& tempPath, const std::functi
 std::wstring WorkFolderDescriptor(const std::wstring& userSid, bool elevated) {
     // P: the temp folder's entries are not inherited; OICI: what the folder
     // holds gets the same entries; FA: full access.
-    std::wstring sddl = L"D:P(A;OICI;FA;;;" + userSid + L")";
-    if (elevated) sddl += L"(A;OICI;FA;;;BA)(A;OICI;FA;;;SY)";
-    return sddl;
+    if (elevated) return L"D:P(A;OICI;FA;;;BA)(A;OICI;FA;;;SY)";
+    return L"D:P(A;OICI;FA;;;" + userSid + L")";
 }

@@ -22,7 +22,9 @@ enum class FolderCreation { kCreated, kExists, kFailed };
 std::string CreateFreshWorkFolder(const std::string& tempPath, const std::function<uint64_t()>& draw,
                                   const std::function<FolderCreation(const std::string&)>& create);
 
-// The folder's security descriptor in the system's descriptor language: full
-// control for the user whose SID is given, and for Administrators and SYSTEM
-// when the program runs elevated; nothing inherited from the temp folder.
+// The folder's security descriptor in the system's descriptor language,
+// nothing inherited from the temp folder: full control for the user whose
+// SID is given; when the program runs elevated, for Administrators and
+// SYSTEM instead, since every unelevated process of the same user carries
+// that SID too.
 std::wstring WorkFolderDescriptor(const std::wstring& userSid, bool elevated);
