@@ -1,21 +1,20 @@
 #include "Destination.h"
 
-void SetDestination(SfxSettings& settings, const std::string& destination) {
-    WriteSetting(settings.destination, destination.size() <= kMaxDestinationLength ? destination : std::string());
+std::string HeldDestination(const std::string& destination) {
+    return destination.size() <= kMaxDestinationLength ? destination : std::string();
 }
 
-void FixDestination(SfxSettings& settings, const std::string& currentDirectory, const std::string& tempPath) {
-    const std::string destination = ReadSetting(settings.destination);
-    switch (settings.destinationMode) {
+std::string FixDestination(uint8_t mode, const std::string& stored, const std::string& currentDirectory,
+                           const std::string& tempPath) {
+    switch (mode) {
         case 0:
-            if (destination.empty() || destination == "Current directory") SetDestination(settings, currentDirectory);
-            break;
-        case 1: SetDestination(settings, tempPath); break;
-        case 2: SetDestination(settings, "%PROG%"); break;
-        default: break;
+            return HeldDestination(stored.empty() || stored == "Current directory" ? currentDirectory : stored);
+        case 1: return HeldDestination(tempPath);
+        case 2: return "%PROG%";
+        default: return HeldDestination(stored);
     }
 }
 
-void ExpandDestination(SfxSettings& settings, const SystemValues& system) {
-    SetDestination(settings, ExpandPlaceholders(ReadSetting(settings.destination), system).value_or(std::string()));
+std::string ExpandDestination(const std::string& destination, const SystemValues& system) {
+    return HeldDestination(ExpandPlaceholders(destination, system).value_or(std::string()));
 }

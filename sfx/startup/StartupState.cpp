@@ -1,6 +1,7 @@
 #include "StartupState.h"
 
 SfxSettings sfxSettings;
+std::string destination;
 std::string systemTempPath;
 std::string workFolder;
 std::string runArguments;

@@ -15,7 +15,9 @@ constexpr size_t kCopyBufferSize = 76288;
 // The one file in the work folder: the extraction module.
 constexpr char kModuleFileName[] = "7Z.DLL";
 
+// Names and texts from the system and the command line are UTF-8.
 extern SfxSettings sfxSettings;
+extern std::string destination;     // by the settings' mode, expanded, or from "-d"; empty: refused
 extern std::string systemTempPath;  // as the system returns it, normally with a trailing "\"
 extern std::string workFolder;      // systemTempPath + "\" + "_BRSFX" + number + "\"
 extern std::string runArguments;    // from "-#": the parameters of the file run after extraction

@@ -25,7 +25,7 @@ std::string Quoted(const std::string& argument) {
 
 }  // namespace
 
-void ParseSwitches(const std::vector<std::string>& arguments, SfxSettings& settings, std::string& runArguments) {
+void ParseSwitches(const std::vector<std::string>& arguments, SfxSettings& settings, CommandLineChoices& choices) {
     const size_t n = arguments.size();
     for (size_t i = 0; i < n; ++i) {
         const std::string& argument = arguments[i];
@@ -46,9 +46,10 @@ void ParseSwitches(const std::vector<std::string>& arguments, SfxSettings& setti
             settings.overwriteMode = kAskEach;
         } else if (name == "d") {
             // The next argument is not skipped: it is still tried as a switch.
-            if (i + 1 < n) SetDestination(settings, arguments[i + 1]);
+            if (i + 1 < n) choices.destination = HeldDestination(arguments[i + 1]);
         } else if (name == "#") {
-            for (size_t j = i + 1; j < n; ++j) runArguments += (j > i + 1 ? " " : "") + Quoted(arguments[j]);
+            for (size_t j = i + 1; j < n; ++j)
+                choices.runArguments += (j > i + 1 ? " " : "") + Quoted(arguments[j]);
             return;
         }
     }

@@ -7,7 +7,11 @@
 
 #include "SfxSettings.h"
 
+// The choices of a command line beyond the settings block's fields.
+struct CommandLineChoices {
+    std::string destination;   // "-d" replaces it; refused (empty) when too long
+    std::string runArguments;  // what follows "-#", joined by blanks and quoted where needed
+};
+
 // arguments: the process's arguments 1 to N (the program's name left out).
-// runArguments receives what follows "-#", joined by blanks and quoted where
-// needed: the parameters of the file run after extraction.
-void ParseSwitches(const std::vector<std::string>& arguments, SfxSettings& settings, std::string& runArguments);
+void ParseSwitches(const std::vector<std::string>& arguments, SfxSettings& settings, CommandLineChoices& choices);

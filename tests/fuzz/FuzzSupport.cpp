@@ -5,6 +5,7 @@
 
 #include "Destination.h"
 #include "MessageTable.h"
+#include "StartupState.h"
 
 void Require(bool condition, const char* promise) {
     if (condition) return;
@@ -26,6 +27,8 @@ void UseSettings(SfxSettings& settings) {
         },
         [](int range) { return range - 1; }};
     ApplyDefaultTitle(settings);
-    FixDestination(settings, "C:\\Users\\me\\Downloads", system.tempPath);
-    ExpandDestination(settings, system);
+    destination = ExpandDestination(
+        FixDestination(settings.destinationMode, ReadSetting(settings.destination), "C:\\Users\\me\\Downloads",
+                       system.tempPath),
+        system);
 }

@@ -71,6 +71,12 @@ std::vector<Scenario> ReadScenarios(const char* path) {
     return scenarios;
 }
 
+std::wstring WideFromUtf8(const std::string& text) {
+    std::wstring wide(size_t(MultiByteToWideChar(CP_UTF8, 0, text.data(), int(text.size()), nullptr, 0)), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, text.data(), int(text.size()), wide.data(), int(wide.size()));
+    return wide;
+}
+
 std::string Escaped(const std::string& text) {
     std::string out;
     for (char c : text) {
@@ -111,15 +117,16 @@ void Run(const Scenario& s) {
     const HANDLE marks = CreateFileA(("marks-" + s.name + ".txt").c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherited,
                                      CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     Report(marks != INVALID_HANDLE_VALUE, s.name + ": a file for its standard error");
-    STARTUPINFOA startup{};
+    STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESTDHANDLES;
     startup.hStdError = marks;
     PROCESS_INFORMATION process{};
-    std::string commandLine = s.commandLine;
-    const char* folder = s.folder == "-" ? nullptr : s.folder.c_str();
-    const BOOL started =
-        CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr, folder, &startup, &process);
+    // The list is UTF-8: names outside the code page reach the program whole.
+    std::wstring commandLine = WideFromUtf8(s.commandLine);
+    const std::wstring folder = WideFromUtf8(s.folder);
+    const BOOL started = CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr,
+                                        s.folder == "-" ? nullptr : folder.c_str(), &startup, &process);
     if (marks != INVALID_HANDLE_VALUE) CloseHandle(marks);
     if (!started) {
         Report(false, s.name + ": started (error " + std::to_string(GetLastError()) + ")");

@@ -121,6 +121,7 @@ tab=$'\t'
   echo "tested-sound${tab}0${tab}-${tab}-${tab}$(win "$work/tested-sound.exe") -s -d $(dest tested-sound)"
   echo "alias${tab}1${tab}ok${tab}-${tab}$(win "$work/alias.exe") -s -d $(dest alias)"
   echo "tested-hostile${tab}1${tab}ok${tab}-${tab}$(win "$work/tested-hostile.exe") -s -d $(dest tested-hostile)"
+  echo "greek${tab}0${tab}-${tab}-${tab}$(win "$work/inf.exe") -x -s -d $(dest Ελλάδα)"
   echo "arguments${tab}0${tab}-${tab}-${tab}$(win "$work/downloads/full.exe") -s -d $(dest arguments) -# \"two words\" x"
   echo "run-nothing${tab}0${tab}-${tab}-${tab}$(win "$work/downloads/full.exe") -s -d $(dest run-nothing) -x -# a"
   echo "planted-skipped${tab}0${tab}-${tab}-${tab}$(win "$work/downloads/full.exe") -s -n -d $(dest planted-skipped)"
@@ -230,6 +231,7 @@ check "an item named as a short-name alias ($alias) leaves the file it names alo
   alias_refused
 check "--test-first: a name the extraction refuses fails the test, message 42 before exit code 1" box_shown tested-hostile 42
 check "--test-first: a name the extraction refuses writes nothing" nothing_written tested-hostile
+check "-d names a folder outside the code page whole (Ελλάδα), never its best-fit spelling" test -s out/Ελλάδα/setup.inf
 check "the arguments of -# reach the program run afterwards as its parameters" arguments_passed
 for spot in run-nothing planted-skipped planted-failed planted-tested; do
   check "nothing runs in $spot (-x -# a; an item skipped; an item failed; a test failed)" nothing_run_in "$spot"

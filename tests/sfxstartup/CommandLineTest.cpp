@@ -1,6 +1,7 @@
 // The self-extractor's switches, applied in order to the settings.
 #include <gtest/gtest.h>
 
+#include "Destination.h"
 #include "Switches.h"
 
 namespace {
@@ -16,7 +17,6 @@ struct Outcome {
 SfxSettings Start() {
     SfxSettings s{};
     s.overwriteMode = kAskEach;
-    WriteSetting(s.destination, "C:\\Start");
     WriteSetting(s.runCommand, "setup.exe");
     return s;
 }
@@ -25,6 +25,7 @@ SfxSettings Start() {
 
 TEST(ParseSwitches, TableOfCommandLines) {
     const std::string longArg(300, 'L');
+    const std::string tooLong(kMaxDestinationLength + 1, 'L');
     const struct {
         std::vector<std::string> args;
         Outcome outcome;
@@ -43,8 +44,9 @@ TEST(ParseSwitches, TableOfCommandLines) {
         {{"-A", "-ax", "--a", "a", "-", "/", "-?", "-S", ""}, {0, 2, "C:\\Start", "setup.exe"}},
         {{"-d", "D:\\Out"}, {0, 2, "D:\\Out", "setup.exe"}},
         {{"-d"}, {0, 2, "C:\\Start", "setup.exe"}},
-        {{"-d", longArg}, {0, 2, "", "setup.exe"}},  // refused, never cut
-        {{"-d", std::string(255, 'L')}, {0, 2, std::string(255, 'L'), "setup.exe"}},
+        {{"-d", longArg}, {0, 2, longArg, "setup.exe"}},  // never cut
+        {{"-d", tooLong}, {0, 2, "", "setup.exe"}},       // longer than the system's paths: refused
+        {{"-d", "C:\\\u0395\u03bb\u03bb\u03ac\u03b4\u03b1"}, {0, 2, "C:\\\u0395\u03bb\u03bb\u03ac\u03b4\u03b1", "setup.exe"}},
         // The argument after -d is still tried as a switch.
         {{"-d", "-s"}, {1, 0, "-s", "setup.exe"}},
         {{"-d", "/n", "-d", "E:\\Last"}, {0, 1, "E:\\Last", "setup.exe"}},
@@ -59,14 +61,14 @@ TEST(ParseSwitches, TableOfCommandLines) {
     };
     for (const auto& c : cases) {
         SfxSettings s = Start();
-        std::string runArguments;
-        ParseSwitches(c.args, s, runArguments);
+        CommandLineChoices choices{"C:\\Start", ""};
+        ParseSwitches(c.args, s, choices);
         std::string line;
         for (const std::string& a : c.args) line += "[" + a.substr(0, 12) + "]";
         EXPECT_EQ(s.autoExtract, c.outcome.autoExtract) << line;
         EXPECT_EQ(s.overwriteMode, c.outcome.overwriteMode) << line;
-        EXPECT_EQ(ReadSetting(s.destination), c.outcome.destination) << line;
+        EXPECT_EQ(choices.destination, c.outcome.destination) << line;
         EXPECT_EQ(ReadSetting(s.runCommand), c.outcome.runCommand) << line;
-        EXPECT_EQ(runArguments, c.outcome.runArguments) << line;
+        EXPECT_EQ(choices.runArguments, c.outcome.runArguments) << line;
     }
 }

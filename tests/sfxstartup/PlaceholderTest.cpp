@@ -99,6 +99,7 @@ TEST(ExpandPlaceholders, ReplacementsAreExpandedInLaterPassesUpToTheBound) {
 
 TEST(FixDestination, ByModeThenExpanded) {
     const std::string longDir(300, 'c');
+    const std::string tooLong(kMaxDestinationLength + 1, 'c');
     const struct {
         uint8_t mode;
         std::string stored;
@@ -114,21 +115,18 @@ TEST(FixDestination, ByModeThenExpanded) {
         {1, "D:\\Ignored", "C:\\Here", "C:\\TEMP\\", "C:\\TEMP\\"},
         {2, "D:\\Ignored", "C:\\Here", "%PROG%", "C:\\Program Files"},
         {3, "%win%\\Out", "C:\\Here", "%win%\\Out", "C:\\WINDOWS\\Out"},
-        // Longer than the settings hold: refused, never cut.
-        {0, "", longDir, "", ""},
-        {0, "", std::string(255, 'c'), std::string(255, 'c'), std::string(255, 'c')},
-        {0, std::string(240, 'd') + "%FONTS%", "", std::string(240, 'd') + "%FONTS%", ""},
+        {0, "", longDir, longDir, longDir},  // longer than the settings hold: never cut
+        {0, "", tooLong, "", ""},              // longer than the system's paths: refused
+        {3, std::string(kMaxDestinationLength - 7, 'd') + "%FONTS%", "", std::string(kMaxDestinationLength - 7, 'd') + "%FONTS%", ""},
         {0, "%DOCS%\\App", "", "%DOCS%\\App", ""},  // no value for %DOCS%: refused, never "\\App"
+        {0, "C:\\\u0395\u03bb\u03bb\u03ac\u03b4\u03b1", "", "C:\\\u0395\u03bb\u03bb\u03ac\u03b4\u03b1",
+         "C:\\\u0395\u03bb\u03bb\u03ac\u03b4\u03b1"},  // UTF-8 as it is
     };
     for (const auto& c : cases) {
         FakeSystem system;
         const SystemValues values = system.Values();
-        SfxSettings s{};
-        s.destinationMode = c.mode;
-        WriteSetting(s.destination, c.stored);
-        FixDestination(s, c.current, values.tempPath);
-        EXPECT_EQ(ReadSetting(s.destination), c.fixed) << int(c.mode) << " " << c.stored;
-        ExpandDestination(s, values);
-        EXPECT_EQ(ReadSetting(s.destination), c.expanded) << int(c.mode) << " " << c.stored;
+        const std::string fixed = FixDestination(c.mode, c.stored, c.current, values.tempPath);
+        EXPECT_EQ(fixed, c.fixed) << int(c.mode) << " " << c.stored.substr(0, 40);
+        EXPECT_EQ(ExpandDestination(fixed, values), c.expanded) << int(c.mode) << " " << c.stored.substr(0, 40);
     }
 }

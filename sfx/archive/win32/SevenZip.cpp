@@ -14,11 +14,11 @@ TSevenZip* ActiveSevenZip = nullptr;
 namespace {
 
 std::string ExecutableFolder() {
-    char path[MAX_PATH + 1] = {};
-    const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
+    wchar_t path[MAX_PATH + 1] = {};
+    const DWORD length = GetModuleFileNameW(nullptr, path, MAX_PATH);
     if (length == 0 || length >= MAX_PATH) return std::string();
-    std::string text(path, length);
-    return text.substr(0, text.find_last_of('\\') + 1);
+    const std::wstring text(path, length);
+    return Utf8FromWide(text.substr(0, text.find_last_of(L'\\') + 1));
 }
 
 bool EndsWithFirstVolume(const std::wstring& name) {
@@ -78,7 +78,7 @@ void TSevenZip::RaiseStreamBegin(uint8_t mode, const std::wstring& volumeName) {
 }
 
 bool TSevenZip::CreateHandler() {
-    if (SevenZipModule(WideFromAnsi(DLLDir)) == nullptr) return false;
+    if (SevenZipModule(WideFromUtf8(DLLDir)) == nullptr) return false;
     const CreateObjectFunc createObject = SevenZipCreateObject();
     if (createObject == nullptr) return false;
     if (FInArchive != nullptr) std::exchange(FInArchive, nullptr)->Release();

@@ -58,7 +58,7 @@ public:
     bool Solid = false;            // carried, not read
     bool PPMD = false;             // carried, not read
     std::wstring Password;         // cleared after a run with failed items
-    std::string DLLDir;            // ANSI, with a trailing backslash
+    std::string DLLDir;            // UTF-8, with a trailing backslash
     bool UseFolderNames = false;
     // The module's decoders may work on threads of their own and call back
     // on them, one call at a time; the owner then takes the events from any

@@ -49,11 +49,28 @@ bool CreateFolderTree(const std::wstring& folder) {
     return FolderExists(folder);
 }
 
-std::wstring WideFromAnsi(const std::string& text) {
+namespace {
+
+std::wstring WideFrom(UINT codePage, const std::string& text) {
     if (text.empty()) return std::wstring();
-    const int length = MultiByteToWideChar(CP_ACP, 0, text.data(), int(text.size()), nullptr, 0);
+    const int length = MultiByteToWideChar(codePage, 0, text.data(), int(text.size()), nullptr, 0);
     if (length <= 0) return std::wstring();
     std::wstring out(size_t(length), L'\0');
-    MultiByteToWideChar(CP_ACP, 0, text.data(), int(text.size()), out.data(), length);
+    MultiByteToWideChar(codePage, 0, text.data(), int(text.size()), out.data(), length);
+    return out;
+}
+
+}  // namespace
+
+std::wstring WideFromAnsi(const std::string& text) { return WideFrom(CP_ACP, text); }
+
+std::wstring WideFromUtf8(const std::string& text) { return WideFrom(CP_UTF8, text); }
+
+std::string Utf8FromWide(const std::wstring& text) {
+    if (text.empty()) return std::string();
+    const int length = WideCharToMultiByte(CP_UTF8, 0, text.data(), int(text.size()), nullptr, 0, nullptr, nullptr);
+    if (length <= 0) return std::string();
+    std::string out(size_t(length), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text.data(), int(text.size()), out.data(), length, nullptr, nullptr);
     return out;
 }

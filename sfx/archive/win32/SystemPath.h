@@ -23,3 +23,7 @@ bool CreateFolderTree(const std::wstring& folder);
 
 // ANSI text of the system code page as a wide string.
 std::wstring WideFromAnsi(const std::string& text);
+// UTF-8, in which the program carries the names it reads from the system
+// and the command line, and back.
+std::wstring WideFromUtf8(const std::string& text);
+std::string Utf8FromWide(const std::wstring& text);

@@ -7,6 +7,7 @@
 #include "Crc32.h"
 #include "PayloadError.h"
 #include "StartupState.h"
+#include "SystemPath.h"
 
 namespace {
 
@@ -15,7 +16,7 @@ HANDLE heldModule = INVALID_HANDLE_VALUE;
 class ModuleFile {
 public:
     ModuleFile(const std::string& path, DWORD access, DWORD share, DWORD disposition, DWORD flags)
-        : handle_(CreateFileA(path.c_str(), access, share, nullptr, disposition, flags, nullptr)) {
+        : handle_(CreateFileW(WideFromUtf8(path).c_str(), access, share, nullptr, disposition, flags, nullptr)) {
         if (handle_ == INVALID_HANDLE_VALUE) throw PayloadError("the module's file cannot be opened");
     }
     ~ModuleFile() {

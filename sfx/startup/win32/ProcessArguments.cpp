@@ -1,11 +1,18 @@
 #include "ProcessArguments.h"
 
-#include <stdlib.h>
+#include <windows.h>
+#include <shellapi.h>
 
-// The C runtime splits the ANSI command line by the usual quoting rules.
+#include "SystemPath.h"
+
+// The wide command line split by the usual quoting rules, so that no
+// argument goes through the ANSI code page.
 std::vector<std::string> ProcessArguments() {
     std::vector<std::string> arguments;
-    for (int i = 1; i < __argc && __argv; ++i)
-        if (__argv[i]) arguments.emplace_back(__argv[i]);
+    int count = 0;
+    LPWSTR* split = CommandLineToArgvW(GetCommandLineW(), &count);
+    if (!split) return arguments;
+    for (int i = 1; i < count; ++i) arguments.push_back(Utf8FromWide(split[i]));
+    LocalFree(split);
     return arguments;
 }

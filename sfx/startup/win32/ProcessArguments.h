@@ -1,4 +1,4 @@
-// The process's arguments 1 to N as ANSI strings, for the switches.
+// The process's arguments 1 to N in UTF-8, for the switches.
 #pragma once
 
 #include <string>

@@ -1,4 +1,6 @@
-// The system's folders and registry values that the start-up asks for.
+// The system's folders and registry values that the start-up asks for, in
+// UTF-8, read with the system's wide calls: no name goes through the ANSI
+// code page, whose best-fit mapping can give another folder.
 #pragma once
 
 #include <string>
@@ -15,6 +17,3 @@ std::string CurrentDirectory();
 // The values for the placeholders: systemTempPath, the folders, the
 // registry and the program's random numbers.
 SystemValues RealSystemValues();
-
-// ANSI text (the system code page) as wide text.
-std::wstring AnsiToWide(const std::string& text);

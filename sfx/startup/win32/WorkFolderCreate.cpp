@@ -8,6 +8,7 @@
 #include "ModuleCopy.h"
 #include "PayloadError.h"
 #include "StartupState.h"
+#include "SystemPath.h"
 #include "SystemRandom.h"
 #include "WorkFolder.h"
 
@@ -75,11 +76,11 @@ private:
 void CreateWorkFolder() {
     FolderSecurity security;
     workFolder = CreateFreshWorkFolder(systemTempPath, SystemRandom, [&](const std::string& candidate) {
-        if (CreateDirectoryA(candidate.c_str(), security.Attributes())) return FolderCreation::kCreated;
+        if (CreateDirectoryW(WideFromUtf8(candidate).c_str(), security.Attributes())) return FolderCreation::kCreated;
         return GetLastError() == ERROR_ALREADY_EXISTS ? FolderCreation::kExists : FolderCreation::kFailed;
     });
     // Others may list it, never delete or rename it.
-    heldFolder = CreateFileA(workFolder.c_str(), FILE_LIST_DIRECTORY, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+    heldFolder = CreateFileW(WideFromUtf8(workFolder).c_str(), FILE_LIST_DIRECTORY, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                              OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
     if (heldFolder == INVALID_HANDLE_VALUE) throw PayloadError("the work folder cannot be held");
 }
@@ -91,6 +92,6 @@ void RemoveWorkFolder() {
     heldFolder = INVALID_HANDLE_VALUE;
     // Deliberately unchecked: a file that was never written is simply not
     // there.
-    DeleteFileA((workFolder + kModuleFileName).c_str());
-    RemoveDirectoryA(workFolder.c_str());
+    DeleteFileW(WideFromUtf8(workFolder + kModuleFileName).c_str());
+    RemoveDirectoryW(WideFromUtf8(workFolder).c_str());
 }

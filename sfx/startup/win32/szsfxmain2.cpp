@@ -19,6 +19,7 @@
 #include "StartupError.h"
 #include "Switches.h"
 #include "SystemFolders.h"
+#include "SystemPath.h"
 #include "WorkFolderCreate.h"
 #include "szsfxunit.h"
 
@@ -71,10 +72,22 @@ void PrepareWorkFolder() {
 // "%temp-unique%".
 void ExpandTheDestination() {
     try {
-        ExpandDestination(sfxSettings, RealSystemValues());
+        destination = ExpandDestination(destination, RealSystemValues());
     } catch (const PayloadError&) {
         StartupFailure();
     }
+}
+
+// Steps 11 to 13: the destination stored in the ANSI code page of the
+// builder's choice, by its mode, expanded, then the switches.
+void ChooseDestinationAndSwitches() {
+    const std::string stored = Utf8FromWide(WideFromAnsi(ReadSetting(sfxSettings.destination)));
+    destination = FixDestination(sfxSettings.destinationMode, stored, CurrentDirectory(), systemTempPath);
+    ExpandTheDestination();
+    CommandLineChoices choices{destination, std::string()};
+    ParseSwitches(ProcessArguments(), sfxSettings, choices);
+    destination = choices.destination;
+    runArguments = choices.runArguments;
 }
 
 }  // namespace
@@ -89,8 +102,6 @@ void ExpandTheDestination() {
     // The user's own language, where a block says which one it is.
     currentLanguage = ChooseLanguageRow(messageTable, languageBlockCount, GetUserDefaultUILanguage());
     ApplyDefaultTitle(sfxSettings);                                   // step 10
-    FixDestination(sfxSettings, CurrentDirectory(), systemTempPath);  // step 11
-    ExpandTheDestination();                                           // step 12
-    ParseSwitches(ProcessArguments(), sfxSettings, runArguments);                   // step 13
+    ChooseDestinationAndSwitches();                                   // steps 11 to 13
     EndProcess(RunMainWindow());                                      // steps 14 to 16
 }

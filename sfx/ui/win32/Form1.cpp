@@ -75,7 +75,7 @@ void TForm1::SetUp() {
     LabelLink.SetLinkLook(kLinkBlue);
 
     SetText(Handle, boxCaption);
-    SetText(EditBox1, ReadSetting(sfxSettings.destination));
+    SetText(EditBox1, WideFromUtf8(destination));
     const HWND radios[] = {RadioBox1, RadioBox2, RadioBox3};
     const int radio = RadioForOverwriteMode(sfxSettings.overwriteMode);
     if (radio >= 0) SetChecked(radios[radio]);

@@ -46,7 +46,7 @@ void RunAfterExtract(const std::wstring& destination, const std::vector<std::wst
             return;
         }
         case RunPlan::kOpen:
-            ShellOpen(plan.fullPath, WideFromAnsi(runArguments), plan.workingFolder, SW_SHOW);
+            ShellOpen(plan.fullPath, WideFromUtf8(runArguments), plan.workingFolder, SW_SHOW);
             return;
     }
 }
