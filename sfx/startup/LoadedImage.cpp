@@ -10,10 +10,7 @@
 
 namespace {
 
-constexpr uint64_t kSectionHeaderSize = 40;
 constexpr uint32_t kSectionWritable = 0x80000000;  // IMAGE_SCN_MEM_WRITE
-constexpr uint64_t kSizeOfImageField = 56;
-constexpr uint64_t kSizeOfHeadersField = 60;
 constexpr size_t kRelocationDirectory = 5;
 constexpr size_t kImportAddressDirectory = 12;
 constexpr unsigned kRelocationSkip = 0;     // IMAGE_REL_BASED_ABSOLUTE: padding

@@ -12,7 +12,6 @@
 
 namespace {
 
-constexpr uint64_t kSectionHeaderSize = 40;
 constexpr size_t kChunk = 64 * 1024;
 
 void PutLittleEndian(uint8_t* p, uint64_t value, int bytes) {

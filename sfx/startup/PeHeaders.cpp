@@ -8,7 +8,6 @@ namespace {
 constexpr uint64_t kDosHeaderSize = 64;
 constexpr uint64_t kNewHeaderOffsetField = 0x3C;
 constexpr uint64_t kFileHeaderSize = 20;  // after the four signature bytes
-constexpr uint64_t kSectionHeaderSize = 40;
 constexpr uint16_t kMaxSections = 96;
 // Up to SizeOfHeaders, which both PE32 and PE32+ keep at offset 60.
 constexpr uint16_t kMinOptionalHeaderSize = 64;

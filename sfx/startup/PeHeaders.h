@@ -10,6 +10,11 @@
 // The optional header's magic numbers.
 constexpr uint16_t kPe32Magic = 0x10B;
 constexpr uint16_t kPe32PlusMagic = 0x20B;
+// Where PE32 and PE32+ alike keep SizeOfImage and SizeOfHeaders in the
+// optional header, and the size of one section header.
+constexpr uint64_t kSizeOfImageField = 56;
+constexpr uint64_t kSizeOfHeadersField = 60;
+constexpr uint64_t kSectionHeaderSize = 40;
 
 struct PeHeaders {
     uint64_t available;           // the file's bytes from the image's start on

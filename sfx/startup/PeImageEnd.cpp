@@ -5,13 +5,6 @@
 #include "PayloadError.h"
 #include "PeHeaders.h"
 
-namespace {
-
-constexpr uint64_t kSectionHeaderSize = 40;
-constexpr uint64_t kSizeOfHeadersField = 60;  // in the optional header, PE32 and PE32+ alike
-
-}  // namespace
-
 uint64_t PeImageEnd(ByteSource& file, uint64_t start) {
     const PeHeaders h = ReadPeHeaders(file, start);
     uint64_t end = ReadU32(file, start + h.optionalHeader + kSizeOfHeadersField);

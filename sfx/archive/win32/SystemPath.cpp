@@ -15,7 +15,18 @@ std::wstring SystemPath(const std::wstring& name) {
 }
 
 namespace {
+
 DWORD AttributesOf(const std::wstring& name) { return GetFileAttributesW(SystemPath(name).c_str()); }
+
+std::wstring WideFrom(UINT codePage, const std::string& text) {
+    if (text.empty()) return std::wstring();
+    const int length = MultiByteToWideChar(codePage, 0, text.data(), int(text.size()), nullptr, 0);
+    if (length <= 0) return std::wstring();
+    std::wstring out(size_t(length), L'\0');
+    MultiByteToWideChar(codePage, 0, text.data(), int(text.size()), out.data(), length);
+    return out;
+}
+
 }  // namespace
 
 bool FileExists(const std::wstring& name) {
@@ -48,19 +59,6 @@ bool CreateFolderTree(const std::wstring& folder) {
     }
     return FolderExists(folder);
 }
-
-namespace {
-
-std::wstring WideFrom(UINT codePage, const std::string& text) {
-    if (text.empty()) return std::wstring();
-    const int length = MultiByteToWideChar(codePage, 0, text.data(), int(text.size()), nullptr, 0);
-    if (length <= 0) return std::wstring();
-    std::wstring out(size_t(length), L'\0');
-    MultiByteToWideChar(codePage, 0, text.data(), int(text.size()), out.data(), length);
-    return out;
-}
-
-}  // namespace
 
 std::wstring WideFromAnsi(const std::string& text) { return WideFrom(CP_ACP, text); }
 

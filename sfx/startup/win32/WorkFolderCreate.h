@@ -1,5 +1,5 @@
 // Steps 3 to 5 of the start-up: a fresh work folder under the temp folder,
-// which only the user (and, elevated, Administrators and SYSTEM) may open.
+// which only the user may open (elevated: only Administrators and SYSTEM).
 #pragma once
 
 // Creates "_BRSFX" + number under systemTempPath and sets workFolder. The
