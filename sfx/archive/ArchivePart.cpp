@@ -31,3 +31,11 @@ uint32_t ReadableInPart(uint64_t length, uint64_t position, uint32_t size) {
 bool PartFits(const TArchivePart& part, uint64_t fileSize) {
     return part.offset <= fileSize && part.length <= fileSize - part.offset;
 }
+
+PartPlace LocateInParts(const std::vector<uint64_t>& lengths, uint64_t position) {
+    for (size_t i = 0; i < lengths.size(); ++i) {
+        if (position < lengths[i]) return {i, position};
+        position -= lengths[i];
+    }
+    return {lengths.size(), position};
+}

@@ -3,7 +3,9 @@
 // the archive's own, from 0 at its first byte.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <vector>
 
 struct TArchivePart {
     uint64_t offset = 0;
@@ -20,3 +22,15 @@ uint32_t ReadableInPart(uint64_t length, uint64_t position, uint32_t size);
 
 // Whether the part lies within a file of fileSize bytes.
 bool PartFits(const TArchivePart& part, uint64_t fileSize);
+
+// An archive spread over several parts one after the other (the first in
+// the executable, the rest in volume files beside it): where a position of
+// the whole archive lies. A position on a boundary is the start of the later
+// part; the end of the last part and any place beyond have index
+// lengths.size().
+struct PartPlace {
+    size_t index;
+    uint64_t offset;  // within that part
+    bool operator==(const PartPlace& o) const { return index == o.index && offset == o.offset; }
+};
+PartPlace LocateInParts(const std::vector<uint64_t>& lengths, uint64_t position);

@@ -1,10 +1,23 @@
 #include "VolumeLayout.h"
 
-std::wstring VolumeSuffix(int volume) {
-    const std::string narrow = std::to_string(volume);  // the wide form would bring in a printf
-    std::wstring digits(narrow.begin(), narrow.end());
-    if (digits.size() < 3) digits.insert(0, 3 - digits.size(), L'0');
-    return L"." + digits;
+std::string VolumeSuffix(int volume) {
+    std::string digits = std::to_string(volume);
+    if (digits.size() < 3) digits.insert(0, 3 - digits.size(), '0');
+    return "." + digits;
+}
+
+std::wstring VolumeName(const std::wstring& base, int volume) {
+    const std::string suffix = VolumeSuffix(volume);  // digits and a dot: the same in every code page
+    return base + std::wstring(suffix.begin(), suffix.end());
+}
+
+std::wstring ProgramVolumeBase(const std::wstring& programPath) {
+    const size_t name = programPath.find_last_of(L"\\/");
+    const size_t dot = programPath.find_last_of(L'.');
+    const size_t nameStart = name == std::wstring::npos ? 0 : name + 1;
+    // A name that starts with its only dot has no extension.
+    if (dot == std::wstring::npos || dot <= nameStart) return programPath;
+    return programPath.substr(0, dot);
 }
 
 VolumePlace LocateInVolumes(int64_t position, int64_t spanSize) {

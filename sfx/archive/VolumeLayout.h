@@ -9,7 +9,15 @@
 constexpr int kMaxVolume = 255;
 
 // "." and the volume number left-padded with "0" to three digits.
-std::wstring VolumeSuffix(int volume);
+std::string VolumeSuffix(int volume);
+
+// base followed by the volume's suffix.
+std::wstring VolumeName(const std::wstring& base, int volume);
+
+// What the volumes beside a program are named from: its path without the
+// extension of its file name, so that C:\x\Setup.exe has C:\x\Setup.002 and
+// a renamed program the volumes of its new name.
+std::wstring ProgramVolumeBase(const std::wstring& programPath);
 
 struct VolumePlace {
     int volume;

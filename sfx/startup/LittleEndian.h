@@ -9,3 +9,7 @@ inline uint64_t LittleEndian(const uint8_t* p, int bytes) {
     for (int i = bytes - 1; i >= 0; --i) v = (v << 8) | p[i];
     return v;
 }
+
+inline void PutLittleEndian(uint8_t* p, uint64_t value, int bytes) {
+    for (int i = 0; i < bytes; ++i) p[i] = uint8_t(value >> (8 * i));
+}

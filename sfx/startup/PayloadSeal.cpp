@@ -14,10 +14,6 @@ namespace {
 
 constexpr size_t kChunk = 64 * 1024;
 
-void PutLittleEndian(uint8_t* p, uint64_t value, int bytes) {
-    for (int i = 0; i < bytes; ++i) p[i] = uint8_t(value >> (8 * i));
-}
-
 PayloadSeal ReadSeal(ByteSource& file) {
     uint8_t record[kSealRecordSize];
     ReadExactly(file, FindSealRecord(file), record, sizeof record);
@@ -58,7 +54,7 @@ std::array<uint8_t, kSealRecordSize> SealRecordBytes(const PayloadSeal& seal) {
     return record;
 }
 
-void VerifyPayloadSeal(ByteSource& file) {
+PayloadSeal VerifyPayloadSeal(ByteSource& file) {
     const PayloadSeal seal = ReadSeal(file);
     const uint64_t start = PeImageEnd(file, 0);
     if (start > file.Size() || file.Size() - start < seal.length) throw PayloadError("the payload is cut short");
@@ -72,4 +68,5 @@ void VerifyPayloadSeal(ByteSource& file) {
         left -= chunk;
     }
     if (crc != seal.crc) throw PayloadError("the payload is damaged");
+    return seal;
 }

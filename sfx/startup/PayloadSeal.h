@@ -38,6 +38,6 @@ uint64_t FindSealRecord(ByteSource& file);
 std::array<uint8_t, kSealRecordSize> SealRecordBytes(const PayloadSeal& seal);
 
 // Checks the file against its seal: the record filled in, and the sealed
-// bytes after the image all present with their CRC-32. Throws PayloadError
-// otherwise.
-void VerifyPayloadSeal(ByteSource& file);
+// bytes after the image all present with their CRC-32; returns the seal.
+// Throws PayloadError otherwise.
+PayloadSeal VerifyPayloadSeal(ByteSource& file);

@@ -7,4 +7,5 @@ std::string workFolder;
 std::string runArguments;
 uint64_t archiveOffset = 0;
 uint64_t archiveEnd = 0;
+VolumeTable volumeTable;
 std::array<uint8_t, kCopyBufferSize> copyBuffer;

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "SfxSettings.h"
+#include "VolumeTable.h"
 
 // One buffer for the module copy and each language block's data. Its size
 // also bounds a language block's data (with the zero after it).
@@ -21,8 +22,9 @@ extern std::string destination;     // by the settings' mode, expanded, or from 
 extern std::string systemTempPath;  // as the system returns it, normally with a trailing "\"
 extern std::string workFolder;      // systemTempPath + "\" + "_BRSFX" + number + "\"
 extern std::string runArguments;    // from "-#": the parameters of the file run after extraction
-extern uint64_t archiveOffset;      // first byte after the settings block
+extern uint64_t archiveOffset;      // first byte of the archive, after the settings block or the volume table
 extern uint64_t archiveEnd;         // after the archive's last byte: the file's end, or a signature's start
+extern VolumeTable volumeTable;     // no fingerprints: the whole archive is in the program
 extern std::array<uint8_t, kCopyBufferSize> copyBuffer;
 
 // How the process ends: 0 success, 1 failure, 2 cancelled.

@@ -59,3 +59,17 @@ TEST(ArchivePart, APartCutShortDoesNotFit) {
 }
 
 }  // namespace
+
+TEST(ArchivePart, PositionsOfASpreadArchiveFallInTheirPart) {
+    const std::vector<uint64_t> lengths = {100, 50, 30};  // the executable's part, then two volumes
+    const struct {
+        uint64_t position;
+        PartPlace place;
+    } cases[] = {
+        {0, {0, 0}},   {99, {0, 99}},  {100, {1, 0}},  // a boundary is the start of the later part
+        {149, {1, 49}}, {150, {2, 0}}, {179, {2, 29}},
+        {180, {3, 0}},  {181, {3, 1}},  // the end, and beyond it
+    };
+    for (const auto& c : cases) EXPECT_EQ(LocateInParts(lengths, c.position), c.place) << c.position;
+    EXPECT_EQ(LocateInParts({}, 0), (PartPlace{0, 0}));
+}

@@ -4,8 +4,21 @@
 #include "VolumeLayout.h"
 
 TEST(VolumeSuffix, ThreeDigitsAtLeast) {
-    const std::pair<int, const wchar_t*> rows[] = {{1, L".001"}, {12, L".012"}, {99, L".099"}, {255, L".255"}, {256, L".256"}};
+    const std::pair<int, const char*> rows[] = {{1, ".001"}, {12, ".012"}, {99, ".099"}, {255, ".255"}, {256, ".256"}};
     for (const auto& [volume, suffix] : rows) EXPECT_EQ(VolumeSuffix(volume), suffix) << volume;
+    EXPECT_EQ(VolumeName(L"C:\\x\\Setup", 2), L"C:\\x\\Setup.002");
+}
+
+TEST(ProgramVolumeBase, TheProgramsNameWithoutItsExtension) {
+    const std::pair<const wchar_t*, const wchar_t*> rows[] = {
+        {L"C:\\x\\Setup.exe", L"C:\\x\\Setup"},
+        {L"C:\\x\\Setup.v2.exe", L"C:\\x\\Setup.v2"},  // only the last extension
+        {L"C:\\x.y\\Setup", L"C:\\x.y\\Setup"},        // a dot in a folder's name is no extension
+        {L"Setup", L"Setup"},
+        {L"C:\\x\\.exe", L"C:\\x\\.exe"},
+        {L"\\\\?\\C:\\long\\Installer.EXE", L"\\\\?\\C:\\long\\Installer"},
+    };
+    for (const auto& [path, base] : rows) EXPECT_EQ(ProgramVolumeBase(path), base);
 }
 
 TEST(LocateInVolumes, BoundariesBelongToTheEarlierVolume) {

@@ -15,6 +15,7 @@
 #include "PayloadLayout.h"
 #include "PayloadSeal.h"
 #include "SettingsBlock.h"
+#include "VolumeTable.h"
 #include "TestImages.h"
 
 namespace fs = std::filesystem;
@@ -38,6 +39,16 @@ Bytes EmptySevenZip() {
     Bytes a = {'7', 'z', 0xBC, 0xAF, 0x27, 0x1C, 0, 4};
     a.resize(32, 0);
     PutU32(a, 8, Crc32(a.data() + 12, 20));
+    return a;
+}
+
+// A start header whose next header lies size bytes on, and bytes of a
+// pattern up to there: all that sfxbuild checks of an archive.
+Bytes SpreadSevenZip(size_t size) {
+    Bytes a = EmptySevenZip();
+    PutU32(a, 12, uint32_t(size - a.size()));
+    PutU32(a, 8, Crc32(a.data() + 12, 20));
+    for (size_t i = a.size(); i < size; ++i) a.push_back(uint8_t(i * 7 + i / 251));
     return a;
 }
 
@@ -237,6 +248,11 @@ TEST_F(SfxBuild, RefusesWhatWouldNotFitOrWork) {
         {"33 languages", languages33},
         {"output is the archive", {a, a}},
         {"output folder missing", {a, In("no/such/out.exe")}},
+        {"volume size below 4k", {"--volume-size", "4095", a, out}},
+        {"volume size of no unit", {"--volume-size", "4q", a, out}},
+        {"volume size of two units", {"--volume-size", "4kk", a, out}},
+        {"volume size without digits", {"--volume-size", "k", a, out}},
+        {"volume size beyond 64 bits", {"--volume-size", "17179869184g", a, out}},
     };
     for (const auto& c : cases) {
         const BuildRun run = Build(c.args);
@@ -333,7 +349,7 @@ TEST_F(SfxBuild, HelpTellsTheUsage) {
     const std::string text(help.begin(), help.end());
     for (const char* option :
          {"--title", "--destination-mode", "--overwrite", "--run", "--auto", "--done-message",
-          "--hide-overwrite-choice", "--hide-file-list", "--test-first", "--elevate", "--x64", "--language", "--label", "--stub", "--module", "NUMBER=TEXT"})
+          "--hide-overwrite-choice", "--hide-file-list", "--test-first", "--elevate", "--x64", "--volume-size", "--language", "--label", "--stub", "--module", "NUMBER=TEXT"})
         EXPECT_NE(text.find(option), std::string::npos) << option;
 }
 
@@ -395,4 +411,57 @@ TEST_F(SfxBuild, X64TakesThe64BitPairAndRefusesMixedBitness) {
     ASSERT_EQ(run({"--x64"}, "again.exe"), 0);
     ASSERT_EQ(run({"--x64"}, "once-more.exe"), 0);
     EXPECT_EQ(FileBytes(dir / "again.exe"), FileBytes(dir / "once-more.exe"));
+}
+
+// With --volume-size the program holds the archive's first part and volumes
+// of its name beside it the rest; the sealed table after the settings block
+// tells the program the set, and every file is the same every time.
+TEST_F(SfxBuild, VolumesBesideTheProgramHoldTheRestOfTheArchive) {
+    const Bytes big = SpreadSevenZip(3 * 4096 + 1000);
+    WriteFile(dir / "big.7z", big);
+    ASSERT_EQ(Build({"--volume-size", "4k", In("big.7z"), In("Setup.v2.exe")}).status, 0);
+    ASSERT_EQ(Build({"--volume-size", "4096", In("big.7z"), In("again.exe")}).status, 0);
+    for (const char* suffix : {".exe", ".002", ".003", ".004"})
+        EXPECT_EQ(FileBytes(dir / ("Setup.v2" + std::string(suffix))), FileBytes(dir / ("again" + std::string(suffix))))
+            << suffix;
+    EXPECT_FALSE(fs::exists(dir / "Setup.v2.005"));
+
+    const Bytes out = FileBytes(dir / "Setup.v2.exe");
+    MemorySource exe(out);
+    const uint64_t sealedEnd = LocatePayload(exe).moduleOffset + VerifyPayloadSeal(exe).length;
+    SfxSettings s{};
+    const uint64_t tableAt = ReadLanguagesAndSettings(exe, LocatePayload(exe).languageBlocksOffset, s);
+    messageTable = {};
+    languageBlockCount = 0;
+    ASSERT_LT(tableAt, sealedEnd) << "the table is sealed";
+    const VolumeTable table = ReadVolumeTable(exe, tableAt, sealedEnd - tableAt);
+    EXPECT_EQ(table.partSize, 4096u);
+    EXPECT_EQ(table.archiveLength, big.size());
+    ASSERT_EQ(table.fingerprints.size(), 3u);
+
+    Bytes joined(out.begin() + long(sealedEnd), out.end());
+    EXPECT_EQ(joined.size(), 4096u) << "the program's own part";
+    for (int volume = 2; volume <= 4; ++volume) {
+        const Bytes part = FileBytes(dir / ("Setup.v2.00" + std::to_string(volume)));
+        EXPECT_EQ(part.size(), volume < 4 ? 4096u : 1000u) << volume;
+        MemorySource source(part);
+        EXPECT_EQ(VolumeFingerprint(source, 0, part.size()), table.fingerprints[size_t(volume - 2)]) << volume;
+        joined.insert(joined.end(), part.begin(), part.end());
+    }
+    EXPECT_EQ(joined, big);
+
+    // A smaller set under the same name leaves the earlier volumes after its
+    // own where they are, and says so.
+    const BuildRun fewer = Build({"--volume-size", "8k", In("big.7z"), In("Setup.v2.exe")});
+    ASSERT_EQ(fewer.status, 0) << fewer.err;
+    EXPECT_EQ(FileBytes(dir / "Setup.v2.002").size(), 8192u - 4096u + 1000u);
+    EXPECT_TRUE(fs::exists(dir / "Setup.v2.003"));
+    EXPECT_NE(fewer.err.find("Setup.v2.003 is left from an earlier build"), std::string::npos) << fewer.err;
+    EXPECT_NE(fewer.err.find("Setup.v2.004 is left from an earlier build"), std::string::npos) << fewer.err;
+
+    // An archive that fits the program's share needs no table and no volume.
+    ASSERT_EQ(Build({"--volume-size", "1m", In("big.7z"), In("whole.exe")}).status, 0);
+    ASSERT_EQ(Build({In("big.7z"), In("plain.exe")}).status, 0);
+    EXPECT_EQ(FileBytes(dir / "whole.exe"), FileBytes(dir / "plain.exe"));
+    EXPECT_FALSE(fs::exists(dir / "whole.002"));
 }

@@ -1,5 +1,7 @@
 #include "BuildOptions.h"
 
+#include <cctype>
+#include <cstdint>
 #include <filesystem>
 
 #include "BuildError.h"
@@ -32,6 +34,11 @@ const char kUsage[] =
     "  --x64                    a 64-bit self-extractor, for 64-bit Windows without\n"
     "                           the 32-bit subsystem (Windows PE, Server) or huge\n"
     "                           dictionaries; default: 32-bit, for every Windows\n"
+    "  --volume-size SIZE       an archive too large for one program (Windows starts\n"
+    "                           none of 4 GiB or more): OUT.exe holds its first SIZE\n"
+    "                           bytes, volumes OUT.002, OUT.003, ... beside it the\n"
+    "                           next SIZE bytes each; SIZE in bytes, or with k, m or\n"
+    "                           g after it (1024, 1024^2, 1024^3); ship them together\n"
     "  --stub FILE              the stub program (default: br7zsfx.exe beside\n"
     "                           sfxbuild, br7zsfx64.exe with --x64)\n"
     "  --module FILE            the extraction module (default: 7z.dll beside\n"
@@ -66,6 +73,26 @@ int DestinationModeByName(const std::string& name) {
     throw BuildError("--destination-mode takes 0, 1 or 2, not \"" + name + "\"");
 }
 
+// Digits with an optional k, m or g after them, of at most 64 bits.
+uint64_t ByteSizeByName(const std::string& text) {
+    const auto refuse = [&]() -> uint64_t {
+        throw BuildError("--volume-size takes a number of bytes, with k, m or g after it, not \"" + text + "\"");
+    };
+    size_t digits = 0;
+    uint64_t value = 0;
+    for (; digits < text.size() && text[digits] >= '0' && text[digits] <= '9'; ++digits) {
+        if (value > (UINT64_MAX - 9) / 10) return refuse();
+        value = value * 10 + uint64_t(text[digits] - '0');
+    }
+    if (digits == 0 || text.size() - digits > 1) return refuse();
+    const std::string units = "kmg";
+    const size_t unit = digits < text.size() ? units.find(char(std::tolower(static_cast<unsigned char>(text[digits])))) : 0;
+    if (unit == std::string::npos) return refuse();
+    const int shift = digits < text.size() ? 10 * int(unit + 1) : 0;
+    if (value > (UINT64_MAX >> shift)) return refuse();
+    return value << shift;
+}
+
 }  // namespace
 
 BuildOptions ParseBuildOptions(const std::vector<std::string>& arguments, const std::string& toolFolder) {
@@ -90,6 +117,7 @@ BuildOptions ParseBuildOptions(const std::vector<std::string>& arguments, const 
         else if (argument == "--test-first") options.testFirst = true;
         else if (argument == "--elevate") options.elevate = true;
         else if (argument == "--x64") options.x64 = true;
+        else if (argument == "--volume-size") options.volumeSize = ByteSizeByName(value());
         else if (argument == "--language") options.languages.push_back(value());
         else if (argument == "--label") options.label = value();
         else if (argument == "--stub") options.stub = value();

@@ -20,6 +20,9 @@ struct BuildOptions {
     bool testFirst = false;
     bool elevate = false;  // the manifest asks for administrator rights
     bool x64 = false;      // a 64-bit self-extractor: the 64-bit stub and module by default
+    // Bytes of the archive in the program and in each volume beside it; none:
+    // the whole archive in the program.
+    std::optional<uint64_t> volumeSize;
     std::vector<std::string> languages;  // language text files, in the order given
     std::optional<std::string> label;    // the archive's file name when not given
     std::string stub;

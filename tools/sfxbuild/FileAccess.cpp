@@ -1,12 +1,15 @@
 #include "FileAccess.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <filesystem>
 
 #ifdef _WIN32
 #include <windows.h>
 #endif
 
 #include "BuildError.h"
+#include "PayloadError.h"
 
 namespace {
 
@@ -49,13 +52,38 @@ void OutputFile::Write(const uint8_t* data, size_t size) {
     if (!out_) throw BuildError("cannot write " + partial_);
 }
 
-void OutputFile::CopyFrom(const std::string& path) {
+// The input must still hold every byte it held when it was planned.
+void OutputFile::CopyFrom(const std::string& path, uint64_t offset, uint64_t length) {
     std::ifstream in(path, std::ios::binary);
-    if (!in) throw BuildError("cannot open " + path);
+    if (!in || !in.seekg(std::streamoff(offset))) throw BuildError("cannot open " + path);
     std::vector<char> chunk(kChunk);
-    while (in.read(chunk.data(), std::streamsize(chunk.size())) || in.gcount() > 0)
-        Write(reinterpret_cast<const uint8_t*>(chunk.data()), size_t(in.gcount()));
-    if (in.bad()) throw BuildError("cannot read " + path);
+    for (uint64_t left = length; left > 0;) {
+        const size_t want = size_t(std::min<uint64_t>(left, chunk.size()));
+        if (!in.read(chunk.data(), std::streamsize(want))) throw BuildError("cannot read " + path);
+        Write(reinterpret_cast<const uint8_t*>(chunk.data()), want);
+        left -= want;
+    }
+}
+
+InputFile::InputFile(const std::string& path) : in_(path, std::ios::binary) {
+    std::error_code error;
+    size_ = std::filesystem::file_size(path, error);
+    if (!in_ || error) throw BuildError("cannot open " + path);
+}
+
+size_t InputFile::Read(uint8_t* data, size_t size) {
+    in_.read(reinterpret_cast<char*>(data), std::streamsize(size));
+    if (in_.bad()) throw PayloadError("an input file cannot be read");
+    const size_t got = size_t(in_.gcount());
+    in_.clear();  // the end of the file is no failure
+    position_ += got;
+    return got;
+}
+
+void InputFile::Seek(uint64_t position) {
+    in_.clear();
+    if (!in_.seekg(std::streamoff(position))) throw PayloadError("an input file cannot be read");
+    position_ = position;
 }
 
 void OutputFile::Commit() {

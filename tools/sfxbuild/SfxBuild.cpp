@@ -2,8 +2,9 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <string_view>
 #include <fstream>
+#include <memory>
+#include <string_view>
 
 #include "BuildError.h"
 #include "Crc32.h"
@@ -15,6 +16,8 @@
 #include "PeImageEnd.h"
 #include "SettingsFromOptions.h"
 #include "SevenZipHeader.h"
+#include "VolumePlan.h"
+#include "VolumeTable.h"
 
 namespace fs = std::filesystem;
 
@@ -89,6 +92,41 @@ void CheckBitness(const BuildOptions& options, int stubBitness, int moduleBitnes
         throw BuildError("--x64 needs a 64-bit stub and module; " + options.stub + " is " + bits(stubBitness));
 }
 
+uint64_t FileSizeOf(const std::string& path) {
+    std::error_code error;
+    const uint64_t size = fs::file_size(path, error);
+    if (error) throw BuildError("cannot read " + path);
+    return size;
+}
+
+// The table of the volumes that hold the archive's parts after the first.
+std::vector<uint8_t> VolumeTableOf(const std::string& archive, const std::vector<uint64_t>& parts) {
+    InputFile in(archive);
+    VolumeTable table{parts[0], parts[0], {}};
+    for (size_t i = 1; i < parts.size(); ++i) {
+        try {
+            table.fingerprints.push_back(VolumeFingerprint(in, table.archiveLength, parts[i]));
+        } catch (const PayloadError&) {
+            throw BuildError("cannot read " + archive);
+        }
+        table.archiveLength += parts[i];
+    }
+    return VolumeTableBytes(table);
+}
+
+// Volumes of the program's name after its own last one are left from an
+// earlier build; they are not removed, since they may be somebody's files.
+std::vector<std::string> StrayVolumes(const std::string& output, size_t partCount) {
+    std::vector<std::string> stray;
+    for (size_t volume = std::max<size_t>(partCount + 1, 2); volume <= kMaxArchiveParts; ++volume) {
+        const std::string path = VolumePath(output, int(volume));
+        std::error_code error;
+        if (!fs::exists(path, error)) break;
+        stray.push_back(path);
+    }
+    return stray;
+}
+
 }  // namespace
 
 int CheckImageFile(const std::vector<uint8_t>& file, const std::string& role, const std::string& path) {
@@ -132,7 +170,7 @@ std::vector<uint8_t> LanguageBlocks(const std::vector<std::string>& languageFile
     return blocks;
 }
 
-void BuildSfx(const BuildOptions& options) {
+BuildResult BuildSfx(const BuildOptions& options) {
     const SfxSettings settings = SettingsFromOptions(options, fs::path(options.archive).filename().string());
     std::vector<uint8_t> stub = ReadWholeFile(options.stub);
     const int stubBitness = CheckImageFile(stub, "stub", options.stub);
@@ -147,11 +185,29 @@ void BuildSfx(const BuildOptions& options) {
     const auto* settingsBytes = reinterpret_cast<const uint8_t*>(&settings);
     const std::vector<uint8_t> settingsBlock(settingsBytes, settingsBytes + sizeof settings);
 
+    const uint64_t prefixSize = stub.size() + module.size() + languages.size() + settingsBlock.size();
+    const std::vector<uint64_t> parts =
+        PlanArchiveParts(prefixSize, FileSizeOf(options.archive), options.volumeSize, options.output);
+    const std::vector<uint8_t> table = parts.size() > 1 ? VolumeTableOf(options.archive, parts) : std::vector<uint8_t>();
+
     OutputFile out(options.output);
-    out.Write(SealedStub(stub, options.stub, {&module, &languages, &settingsBlock}));
+    out.Write(SealedStub(stub, options.stub, {&module, &languages, &settingsBlock, &table}));
     out.Write(module);
     out.Write(languages);
     out.Write(settingsBlock);
-    out.CopyFrom(options.archive);
+    out.Write(table);
+    out.CopyFrom(options.archive, 0, parts[0]);
+    BuildResult result;
+    std::vector<std::unique_ptr<OutputFile>> volumes;
+    uint64_t offset = parts[0];
+    for (size_t i = 1; i < parts.size(); ++i) {
+        result.volumes.push_back(VolumePath(options.output, int(i + 1)));
+        volumes.push_back(std::make_unique<OutputFile>(result.volumes.back()));
+        volumes.back()->CopyFrom(options.archive, offset, parts[i]);
+        offset += parts[i];
+    }
+    for (const auto& volume : volumes) volume->Commit();
     out.Commit();
+    result.strayVolumes = StrayVolumes(options.output, parts.size());
+    return result;
 }

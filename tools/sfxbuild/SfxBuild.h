@@ -1,6 +1,7 @@
 // Putting a self-extracting program together: the stub, the extraction
 // module, the language blocks, the settings block and the archive, back to
-// back, as the stub reads them.
+// back, as the stub reads them; an archive too large for one program goes on
+// in volumes beside it, recorded in a volume table after the settings block.
 #pragma once
 
 #include <cstdint>
@@ -15,9 +16,14 @@ extern const size_t kEnglishLanguageTextSize;
 extern const unsigned char kRussianLanguageText[];
 extern const size_t kRussianLanguageTextSize;
 
-// Throws BuildError for an input that is missing, unreadable or unfit; the
-// output is then left as it was.
-void BuildSfx(const BuildOptions& options);
+struct BuildResult {
+    std::vector<std::string> volumes;       // written beside the program, in order
+    std::vector<std::string> strayVolumes;  // of its name, beside it, but from an earlier build
+};
+
+// Throws BuildError for an input that is missing, unreadable or unfit, or a
+// program too large to start; the outputs are then left as they were.
+BuildResult BuildSfx(const BuildOptions& options);
 
 // Throws BuildError unless the file is a PE image that ends where the file
 // ends (the stub finds what follows by the image's end) and is x86 or x64

@@ -38,7 +38,13 @@ int main(int argc, char** argv) {
             std::fputs(kUsage, stdout);
             return 0;
         }
-        BuildSfx(options);
+        const BuildResult result = BuildSfx(options);
+        if (!result.volumes.empty())
+            std::printf("sfxbuild: %s and its volumes %s to %s: ship them together, in one folder\n",
+                        options.output.c_str(), result.volumes.front().c_str(), result.volumes.back().c_str());
+        for (const std::string& stray : result.strayVolumes)
+            std::fprintf(stderr, "sfxbuild: %s is left from an earlier build and is not part of this one\n",
+                         stray.c_str());
         return 0;
     } catch (const BuildError& e) {
         std::fprintf(stderr, "sfxbuild: %s\n", e.what());

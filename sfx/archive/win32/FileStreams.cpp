@@ -32,22 +32,37 @@ bool TInFileStream::Open(const std::wstring& name) {
     FBaseName = name.size() >= 4 ? name.substr(0, name.size() - 4) : std::wstring();
     FVolume = 1;
     FSetSize = -1;
-    FPart.reset();
+    CloseFile();
     FPosition = 0;
     return FFile.Open(SystemPath(name));
 }
 
-bool TInFileStream::OpenPart(HANDLE file, TArchivePart part) {
+bool TInFileStream::OpenParts(const std::vector<TArchivePartFile>& parts) {
+    CloseFile();
     FSpanSize = 0;
-    FPart = part;
     FPosition = 0;
-    if (!FFile.Duplicate(file)) return false;
-    uint64_t size = 0, start = 0;
-    LARGE_INTEGER fileSize{};
-    if (GetFileSizeEx(FFile.Handle(), &fileSize)) size = uint64_t(fileSize.QuadPart);
-    if (PartFits(part, size) && FFile.SeekToBegin(part.offset, start)) return true;
+    for (const TArchivePartFile& part : parts) {
+        auto file = std::make_unique<TInFile>();
+        LARGE_INTEGER fileSize{};
+        if (!file->Duplicate(part.file) || !GetFileSizeEx(file->Handle(), &fileSize) ||
+            !PartFits(part.part, uint64_t(fileSize.QuadPart))) {
+            CloseFile();
+            return false;
+        }
+        FPartFiles.push_back(std::move(file));
+        FPartLengths.push_back(part.part.length);
+    }
+    FParts = parts;
+    return true;
+}
+
+void TInFileStream::CloseFile() {
     FFile.Close();
-    return false;
+    FParts.clear();
+    FPartFiles.clear();
+    FPartLengths.clear();
+    FCurrentPart = 0;
+    FPositioned = false;
 }
 
 HRESULT __stdcall TInFileStream::QueryInterface(REFIID, void** out) {
@@ -56,12 +71,13 @@ HRESULT __stdcall TInFileStream::QueryInterface(REFIID, void** out) {
 }
 
 HRESULT __stdcall TInFileStream::Read(void* data, UINT32 size, UINT32* processedSize) {
-    return ComGuard([&] { return ReadPart(data, size, processedSize); });
+    return ComGuard([&] { return ReadSome(data, size, processedSize); });
 }
 
-HRESULT TInFileStream::ReadPart(void* data, UINT32 size, UINT32* processedSize) {
+HRESULT TInFileStream::ReadSome(void* data, UINT32 size, UINT32* processedSize) {
     if (processedSize) *processedSize = 0;
     if (Cancelled()) return E_ABORT;
+    if (!FParts.empty()) return ReadParts(data, size, processedSize);
     if (FSpanSize > 0) {
         uint64_t offset = 0;
         if (!FFile.GetPosition(offset)) return E_FAIL;
@@ -72,9 +88,27 @@ HRESULT TInFileStream::ReadPart(void* data, UINT32 size, UINT32* processedSize) 
         }
         size = ClipToVolume(int64_t(offset), size, FSpanSize);
     }
-    if (FPart) size = ReadableInPart(FPart->length, FPosition, size);
     uint32_t read = 0;
     if (!FFile.Read(data, size, read)) return E_FAIL;
+    if (processedSize) *processedSize = read;
+    return S_OK;
+}
+
+// A read stops at the end of a part; the next one goes on in the next part.
+HRESULT TInFileStream::ReadParts(void* data, UINT32 size, UINT32* processedSize) {
+    const PartPlace place = LocateInParts(FPartLengths, FPosition);
+    if (place.index >= FParts.size()) return S_OK;
+    if (place.index != FCurrentPart) {
+        FCurrentPart = place.index;
+        FPositioned = false;
+        if (place.index > 0) RaiseVolumeEvent(10, FParts[place.index].name);
+    }
+    TInFile& file = *FPartFiles[place.index];
+    uint64_t reached = 0;
+    if (!FPositioned && !file.SeekToBegin(FParts[place.index].part.offset + place.offset, reached)) return SeekFailure();
+    FPositioned = true;
+    uint32_t read = 0;
+    if (!file.Read(data, ReadableInPart(FPartLengths[place.index], place.offset, size), read)) return E_FAIL;
     FPosition += read;
     if (processedSize) *processedSize = read;
     return S_OK;
@@ -83,7 +117,7 @@ HRESULT TInFileStream::ReadPart(void* data, UINT32 size, UINT32* processedSize) 
 HRESULT __stdcall TInFileStream::Seek(INT64 offset, UINT32 origin, UINT64* newPosition) {
     return ComGuard([&] {
         if (origin > kSeekEnd) return STG_E_INVALIDFUNCTION;
-        if (FPart) return SeekPart(offset, origin, newPosition);
+        if (!FParts.empty()) return SeekParts(offset, origin, newPosition);
         if (FSpanSize <= 0) return SeekSingle(FFile, offset, origin, newPosition);
         return SeekVolumes(offset, origin, newPosition);
     });
@@ -111,13 +145,14 @@ HRESULT TInFileStream::SeekVolumes(INT64 offset, UINT32 origin, UINT64* newPosit
     return S_OK;
 }
 
-// A place outside the part is refused: the executable around the archive is
-// none of the handler's business.
-HRESULT TInFileStream::SeekPart(INT64 offset, UINT32 origin, UINT64* newPosition) {
-    uint64_t reached = 0, position = 0;
-    if (!SeekInPart(FPart->length, FPosition, offset, origin, reached))
+// A place outside the archive is refused: the executable around it is none
+// of the handler's business.
+HRESULT TInFileStream::SeekParts(INT64 offset, UINT32 origin, UINT64* newPosition) {
+    uint64_t total = 0, reached = 0;
+    for (uint64_t length : FPartLengths) total += length;
+    if (!SeekInPart(total, FPosition, offset, origin, reached))
         return offset < 0 ? kNegativeSeek : HRESULT_FROM_WIN32(ERROR_SEEK);
-    if (!FFile.SeekToBegin(FPart->offset + reached, position)) return SeekFailure();
+    if (reached != FPosition) FPositioned = false;
     FPosition = reached;
     if (newPosition) *newPosition = reached;
     return S_OK;
@@ -126,7 +161,7 @@ HRESULT TInFileStream::SeekPart(INT64 offset, UINT32 origin, UINT64* newPosition
 bool TInFileStream::SwitchVolume(int volume) {
     FVolume = volume;
     FFile.Close();
-    const std::wstring name = FBaseName + VolumeSuffix(volume);
+    const std::wstring name = VolumeName(FBaseName, volume);
     if (volume > kMaxVolume || !FileExists(name) || !FFile.Open(SystemPath(name))) {
         RaiseVolumeEvent(11, name);
         if (ActiveSevenZip != nullptr) ActiveSevenZip->SetCancel();
@@ -140,7 +175,7 @@ int64_t TInFileStream::SetSize() {
     if (FSetSize >= 0) return FSetSize;
     // A missing volume in the middle is found when it is read.
     for (int volume = kMaxVolume; volume >= 1; --volume) {
-        const int64_t size = FileSizeOf(FBaseName + VolumeSuffix(volume));
+        const int64_t size = FileSizeOf(VolumeName(FBaseName, volume));
         if (size >= 0) return FSetSize = StreamPosition({volume, size}, FSpanSize);
     }
     return FSetSize = 0;

@@ -1,26 +1,37 @@
 // The streams between the 7-Zip handler and the file system: the archive
 // input, optionally spread over volume files name.001, name.002, ... of one
-// span size, or a part of one file read in place; and an output file.
+// span size, or parts of files that the owner holds open, read in place one
+// after the other; and an output file.
 #pragma once
 
 #include <cstdint>
-#include <optional>
+#include <memory>
 #include <string>
+#include <vector>
 
 #include "ArchivePart.h"
 #include "ComObject.h"
 #include "FileIO.h"
+
+// One part of an archive in a file the owner holds open: where its bytes
+// lie, and the file's name for the volume events (none for the first part,
+// the program's own).
+struct TArchivePartFile {
+    HANDLE file = INVALID_HANDLE_VALUE;
+    TArchivePart part;
+    std::wstring name;
+};
 
 class TInFileStream : public TComObject<IInStream> {
 public:
     // Opens name; with a span size, name is the first volume and the others
     // are named from it without its last four characters.
     bool Open(const std::wstring& name);
-    // Reads the archive that is part of the open file through a copy of its
-    // handle; false when the handle cannot be copied or the file is shorter
-    // than the part.
-    bool OpenPart(HANDLE file, TArchivePart part);
-    void CloseFile() { FFile.Close(); }
+    // Reads the archive from its parts, through copies of their handles;
+    // false when a handle cannot be copied or a file is shorter than its
+    // part.
+    bool OpenParts(const std::vector<TArchivePartFile>& parts);
+    void CloseFile();
     void SetSpanSize(int64_t spanSize) { FSpanSize = spanSize; }
 
     // The handler may use the stream only through the interface it was given.
@@ -29,9 +40,10 @@ public:
     HRESULT __stdcall Seek(INT64 offset, UINT32 origin, UINT64* newPosition) override;
 
 private:
-    HRESULT ReadPart(void* data, UINT32 size, UINT32* processedSize);
+    HRESULT ReadSome(void* data, UINT32 size, UINT32* processedSize);
+    HRESULT ReadParts(void* data, UINT32 size, UINT32* processedSize);
     HRESULT SeekVolumes(INT64 offset, UINT32 origin, UINT64* newPosition);
-    HRESULT SeekPart(INT64 offset, UINT32 origin, UINT64* newPosition);
+    HRESULT SeekParts(INT64 offset, UINT32 origin, UINT64* newPosition);
     // Makes volume the open one; false, with the session told and cancelled,
     // when its file is missing.
     bool SwitchVolume(int volume);
@@ -43,8 +55,13 @@ private:
     int64_t FSpanSize = 0;
     std::wstring FBaseName;
     int64_t FSetSize = -1;
-    std::optional<TArchivePart> FPart;  // none: the whole file
-    uint64_t FPosition = 0;  // in the part
+    // Parts read in place; none: the named file or volumes.
+    std::vector<TArchivePartFile> FParts;
+    std::vector<std::unique_ptr<TInFile>> FPartFiles;
+    std::vector<uint64_t> FPartLengths;
+    uint64_t FPosition = 0;    // in the whole archive
+    size_t FCurrentPart = 0;   // the part read last
+    bool FPositioned = false;  // whether its file stands where FPosition lies
 };
 
 // Output files are always single files: nothing in the program spreads an

@@ -90,7 +90,7 @@ bool TSevenZip::CreateHandler() {
 
 bool TSevenZip::OpenStream() {
     SpanSize = 0;
-    if (ArchivePart) return FInStream->OpenPart(ArchivePartFile, *ArchivePart);
+    if (!ArchiveParts.empty()) return FInStream->OpenParts(ArchiveParts);
     if (!FileExists(FileName)) return false;
     if (EndsWithFirstVolume(FileName)) SpanSize = FileSizeOf(FileName);
     FInStream->SetSpanSize(SpanSize);

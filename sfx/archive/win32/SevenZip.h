@@ -8,7 +8,6 @@
 
 #include <cstdint>
 #include <functional>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -40,11 +39,10 @@ public:
     // Published properties. A session made in code starts with every one zero,
     // empty or false, except DLLDir: the folder of the running executable.
     std::wstring FileName;
-    // The archive's bytes within a file that the owner holds open as
-    // ArchivePartFile, read in place through a copy of that handle; none: the
-    // whole file FileName.
-    std::optional<TArchivePart> ArchivePart;
-    HANDLE ArchivePartFile = INVALID_HANDLE_VALUE;
+    // The archive's bytes within files that the owner holds open, one part
+    // after the other, read in place through copies of their handles; none:
+    // the whole file FileName.
+    std::vector<TArchivePartFile> ArchiveParts;
     int64_t SpanSize = 0;
     std::vector<std::wstring> FileSpec;
     // The items to extract by index, before FileSpec: a name is never a

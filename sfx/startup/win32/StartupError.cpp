@@ -7,6 +7,7 @@
 #include "ProgramEnd.h"
 #include "SfxSettings.h"
 #include "StartupState.h"
+#include "VolumeMessage.h"
 
 [[noreturn]] void StartupFailure() {
     MessageBoxA(nullptr, "An error occured while opening Brindlepacker 7-ZIP SFX.", kDefaultTitle,
@@ -16,6 +17,12 @@
 
 [[noreturn]] void DamagedFileFailure() {
     MessageBoxA(nullptr, kDamagedFileText, kDefaultTitle, MB_ICONERROR | MB_OK);
+    EndProcess(kExitFailure);
+}
+
+[[noreturn]] void VolumeFailure(const std::wstring& volumePath) {
+    const std::wstring text = MissingVolumeText(MessageText(68), MessageText(38), VolumeFileName(volumePath));
+    MessageBoxW(nullptr, text.c_str(), kDefaultCaption, MB_ICONERROR | MB_OK);
     EndProcess(kExitFailure);
 }
 

@@ -2,7 +2,7 @@
 // executable and listed, and the window becomes ready.
 #include "ArchiveListing.h"
 #include "Controls.h"
-#include "ExeFile.h"
+#include "PayloadFile.h"
 #include "Form1.h"
 #include "Form1Layout.h"
 #include "MessageBoxes.h"
@@ -12,6 +12,7 @@
 #include "PhaseMark.h"
 #include "ProgramEnd.h"
 #include "SevenZip.h"
+#include "VolumeSet.h"
 
 void TForm1::FirstShowing() {
     SetClientHeight(kClientHeightLoading);
@@ -39,12 +40,15 @@ void TForm1::FirstShowing() {
     if (sfxSettings.autoExtract == 1) Button2Click();
 }
 
-// The archive lies in the executable between the settings block and the
-// file's end or its signature, and is read there, through the opening that
-// the start-up holds: no copy waits or fills the temp folder.
+// The archive lies in the executable between the settings block (or the
+// volume table) and the file's end or its signature, and goes on in the
+// volumes beside it, if any. It is read there, through the openings that the
+// start-up holds: no copy waits or fills the temp folder.
 void TForm1::AimSessionAtArchive() {
-    session->ArchivePartFile = RunningExecutable().Handle();
-    session->ArchivePart = TArchivePart{archiveOffset, archiveEnd > archiveOffset ? archiveEnd - archiveOffset : 0};
+    PayloadFile& exe = RunningExecutable();
+    session->ArchiveParts = {{exe.Handle(), {archiveOffset, archiveEnd > archiveOffset ? archiveEnd - archiveOffset : 0}, {}}};
+    for (const HeldVolume& volume : HeldVolumes())
+        session->ArchiveParts.push_back({volume.file->Handle(), {0, volume.file->Size()}, volume.path});
 }
 
 void TForm1::ShowReady() {

@@ -36,7 +36,10 @@ void TForm1::AttachSessionEvents() {
     };
     session->OnBegin = [this](TSevenZip*, uint8_t mode, const std::wstring&, const std::wstring& destinationFileName,
                               bool& proceed) {
-        if (mode == 1) return;  // an item tested before extraction: no file, no question
+        // Only an item about to be written has a file and a question: not one
+        // tested first (1), nor a volume of the archive opened (10), which the
+        // start-up has checked and holds.
+        if (mode != 0) return;
         BeginEvent(destinationFileName, proceed);
     };
     session->OnPassword = PasswordEvent;

@@ -1,6 +1,7 @@
-// The program's own executable, opened once at start-up and read by position
-// for its payload: the seal, the module, the blocks and the archive all come
-// through that one opening.
+// The files of the program's payload, opened once at start-up and read by
+// position: its own executable, whose seal, module, blocks and archive all
+// come through that one opening, and the volumes beside it that hold the
+// rest of a large archive.
 #pragma once
 
 #include <windows.h>
@@ -9,14 +10,14 @@
 
 #include "ByteSource.h"
 
-class ExeFile : public ByteSource {
+class PayloadFile : public ByteSource {
 public:
     // Opened for reading, shared with other readers only: while it is open
     // nobody can write, rename or replace the file. Throws PayloadError.
-    explicit ExeFile(const std::wstring& path);
-    ~ExeFile() override;
-    ExeFile(const ExeFile&) = delete;
-    ExeFile& operator=(const ExeFile&) = delete;
+    explicit PayloadFile(const std::wstring& path);
+    ~PayloadFile() override;
+    PayloadFile(const PayloadFile&) = delete;
+    PayloadFile& operator=(const PayloadFile&) = delete;
 
     size_t Read(uint8_t* data, size_t size) override;
     void Seek(uint64_t position) override;
@@ -30,9 +31,12 @@ private:
     uint64_t position_ = 0;
 };
 
+// The path the program was started from.
+std::wstring OwnExecutablePath();
+
 // Opens the file at the program's path and checks that it is the image this
 // process runs, not one put in its place since. Throws PayloadError.
 void OpenRunningExecutable();
 
 // The file OpenRunningExecutable opened, held until the process ends.
-ExeFile& RunningExecutable();
+PayloadFile& RunningExecutable();

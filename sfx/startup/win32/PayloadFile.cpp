@@ -1,4 +1,4 @@
-#include "ExeFile.h"
+#include "PayloadFile.h"
 
 #include <memory>
 #include <vector>
@@ -8,14 +8,7 @@
 
 namespace {
 
-std::unique_ptr<ExeFile> runningExecutable;
-
-std::wstring OwnExecutablePath() {
-    std::vector<wchar_t> path(32768);
-    const DWORD length = GetModuleFileNameW(nullptr, path.data(), DWORD(path.size()));
-    if (length == 0 || length >= path.size()) throw PayloadError("the program's own path is unknown");
-    return std::wstring(path.data(), length);
-}
+std::unique_ptr<PayloadFile> runningExecutable;
 
 LoadedImage RunningImage() {
     const auto* base = reinterpret_cast<const uint8_t*>(GetModuleHandleW(nullptr));
@@ -26,27 +19,34 @@ LoadedImage RunningImage() {
 
 }  // namespace
 
-ExeFile::ExeFile(const std::wstring& path)
+std::wstring OwnExecutablePath() {
+    std::vector<wchar_t> path(32768);
+    const DWORD length = GetModuleFileNameW(nullptr, path.data(), DWORD(path.size()));
+    if (length == 0 || length >= path.size()) throw PayloadError("the program's own path is unknown");
+    return std::wstring(path.data(), length);
+}
+
+PayloadFile::PayloadFile(const std::wstring& path)
     : handle_(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
                           nullptr)) {
-    if (handle_ == INVALID_HANDLE_VALUE) throw PayloadError("the program's own file cannot be opened");
+    if (handle_ == INVALID_HANDLE_VALUE) throw PayloadError("a file of the payload cannot be opened");
     LARGE_INTEGER size;
     if (!GetFileSizeEx(handle_, &size)) {
         CloseHandle(handle_);
-        throw PayloadError("the program's own file has no size");
+        throw PayloadError("a file of the payload has no size");
     }
     size_ = uint64_t(size.QuadPart);
 }
 
-ExeFile::~ExeFile() { CloseHandle(handle_); }
+PayloadFile::~PayloadFile() { CloseHandle(handle_); }
 
-size_t ExeFile::Read(uint8_t* data, size_t size) {
+size_t PayloadFile::Read(uint8_t* data, size_t size) {
     size_t total = 0;
     while (total < size) {
         const DWORD want = DWORD(size - total < 0x10000000 ? size - total : 0x10000000);
         DWORD got = 0;
         if (!ReadFile(handle_, data + total, want, &got, nullptr))
-            throw PayloadError("reading the program's file failed");
+            throw PayloadError("reading a file of the payload failed");
         if (got == 0) break;  // the end of the file
         total += got;
     }
@@ -54,17 +54,17 @@ size_t ExeFile::Read(uint8_t* data, size_t size) {
     return total;
 }
 
-void ExeFile::Seek(uint64_t position) {
+void PayloadFile::Seek(uint64_t position) {
     LARGE_INTEGER to;
     to.QuadPart = LONGLONG(position);
-    if (!SetFilePointerEx(handle_, to, nullptr, FILE_BEGIN)) throw PayloadError("seeking in the program's file failed");
+    if (!SetFilePointerEx(handle_, to, nullptr, FILE_BEGIN)) throw PayloadError("seeking in a file of the payload failed");
     position_ = position;
 }
 
 void OpenRunningExecutable() {
-    auto exe = std::make_unique<ExeFile>(OwnExecutablePath());
+    auto exe = std::make_unique<PayloadFile>(OwnExecutablePath());
     if (!IsLoadedImage(*exe, RunningImage())) throw PayloadError("the program's file is not the one running");
     runningExecutable = std::move(exe);
 }
 
-ExeFile& RunningExecutable() { return *runningExecutable; }
+PayloadFile& RunningExecutable() { return *runningExecutable; }
