@@ -22,6 +22,7 @@ extern std::string destination;     // by the settings' mode, expanded, or from 
 extern std::string systemTempPath;  // as the system returns it, normally with a trailing "\"
 extern std::string workFolder;      // systemTempPath + "\" + "_BRSFX" + number + "\"
 extern std::string runArguments;    // from "-#": the parameters of the file run after extraction
+extern bool unattended;             // "-u": no box waits for a person
 extern uint64_t archiveOffset;      // first byte of the archive, after the settings block or the volume table
 extern uint64_t archiveEnd;         // after the archive's last byte: the file's end, or a signature's start
 extern VolumeTable volumeTable;     // no fingerprints: the whole archive is in the program

@@ -23,19 +23,32 @@ std::string Quoted(const std::string& argument) {
     return quoted.append(2 * backslashes, '\\') + "\"";
 }
 
+// The switch's name, or nothing for an argument that is no switch.
+std::string SwitchName(const std::string& argument) {
+    if (argument.empty() || (argument[0] != '-' && argument[0] != '/')) return std::string();
+    return argument.substr(1);
+}
+
 }  // namespace
+
+bool AsksForUnattended(const std::vector<std::string>& arguments) {
+    for (const std::string& argument : arguments) {
+        const std::string name = SwitchName(argument);
+        if (name == "#") return false;
+        if (name == "u") return true;
+    }
+    return false;
+}
 
 void ParseSwitches(const std::vector<std::string>& arguments, SfxSettings& settings, CommandLineChoices& choices) {
     const size_t n = arguments.size();
     for (size_t i = 0; i < n; ++i) {
-        const std::string& argument = arguments[i];
-        if (argument.empty() || (argument[0] != '-' && argument[0] != '/')) continue;
-        const std::string name = argument.substr(1);
+        const std::string name = SwitchName(arguments[i]);
         if (name == "a") {
             settings.autoExtract = 1;
         } else if (name == "x") {
             WriteSetting(settings.runCommand, "");
-        } else if (name == "s") {
+        } else if (name == "s" || name == "u") {  // "-u" is "-s" with nobody to answer
             settings.autoExtract = 1;
             settings.overwriteMode = kOverwriteAll;
         } else if (name == "o") {

@@ -15,3 +15,8 @@ struct CommandLineChoices {
 
 // arguments: the process's arguments 1 to N (the program's name left out).
 void ParseSwitches(const std::vector<std::string>& arguments, SfxSettings& settings, CommandLineChoices& choices);
+
+// Whether "-u" (or "/u") stands before any "-#": unattended, nobody is there
+// to answer a box. Known before the settings are read, since the start-up's
+// own failures would otherwise wait for a person.
+bool AsksForUnattended(const std::vector<std::string>& arguments);

@@ -16,6 +16,7 @@ struct ExtractionOutcome {
 // failed before the cancel. runCommand runs only after a run in which every
 // item was extracted: after a failed item the file it names may be an old
 // one, or somebody else's. The completion box needs showDoneMessage to be
-// exactly 1.
+// exactly 1. A password that nobody could give (unattended) fails the run
+// rather than cancelling it.
 ExtractionOutcome DecideOutcome(int32_t result, uint32_t errorCount, bool cancelled, uint32_t showDoneMessage,
-                                bool hasRunCommand);
+                                bool hasRunCommand, bool passwordUnanswered = false);

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # sfxbuild.exe under Wine puts the same bytes together as the native sfxbuild
 # from the same stubs and modules, each beside its sfxbuild: 32- and 64-bit,
-# plain and with settings and elevation; and it refuses a stub and a module of
+# plain and with settings and elevation, and a volume set; and it refuses a stub and a module of
 # two bitnesses with one line and exit code 1, writing nothing.
 #   same_bytes.sh NATIVE_SFXBUILD WINDOWS_SFXBUILD WORK
 # Runs inside wine-run.sh, so `wine` reaches the test's prefix.
@@ -30,6 +30,15 @@ check "32-bit with settings and elevation: the same bytes" \
   same_output settings32 --elevate --title "Same bytes" --destination '%PROG%\Same' --run a.txt --auto
 check "64-bit with settings and elevation: the same bytes" \
   same_output settings64 --x64 --elevate --title "Same bytes" --destination '%PROG%\Same' --run a.txt --auto
+
+# A volume set: the program and each volume.
+same_volumes() {
+  "$native" --volume-size 16k files.7z native-set.exe && wine "$windows" --volume-size 16k files.7z windows-set.exe &&
+    cmp native-set.exe windows-set.exe && [ -e native-set.002 ] || return 1
+  for volume in native-set.[0-9][0-9][0-9]; do cmp "$volume" "windows-set.${volume##*.}" || return 1; done
+  [ ! -e "windows-set.$(printf '%03d' $(($(ls native-set.[0-9]* | wc -l) + 2)))" ]
+}
+check "a volume set: the same bytes in the program and every volume" same_volumes
 
 refused() {
   local status=0

@@ -35,6 +35,9 @@ TEST(ParseSwitches, TableOfCommandLines) {
         {{"/a"}, {1, 2, "C:\\Start", "setup.exe"}},
         {{"-x"}, {0, 2, "C:\\Start", ""}},
         {{"-s"}, {1, 0, "C:\\Start", "setup.exe"}},
+        {{"-u"}, {1, 0, "C:\\Start", "setup.exe"}},
+        {{"/u", "-n"}, {1, 1, "C:\\Start", "setup.exe"}},
+        {{"-n", "-u"}, {1, 0, "C:\\Start", "setup.exe"}},
         {{"-o"}, {0, 0, "C:\\Start", "setup.exe"}},
         {{"-n"}, {0, 1, "C:\\Start", "setup.exe"}},
         {{"-o", "-q"}, {0, 2, "C:\\Start", "setup.exe"}},
@@ -70,5 +73,24 @@ TEST(ParseSwitches, TableOfCommandLines) {
         EXPECT_EQ(choices.destination, c.outcome.destination) << line;
         EXPECT_EQ(ReadSetting(s.runCommand), c.outcome.runCommand) << line;
         EXPECT_EQ(choices.runArguments, c.outcome.runArguments) << line;
+    }
+}
+
+TEST(ParseSwitches, UnattendedIsKnownBeforeTheSettings) {
+    const struct {
+        std::vector<std::string> args;
+        bool unattended;
+    } cases[] = {
+        {{"-u"}, true},           {{"/u"}, true},
+        {{"-s", "-d", "C:\\x", "-u"}, true},
+        {{"-d", "-u"}, true},     // tried as a switch, as it is for "-s"
+        {{"-U"}, false},          {{"-uu"}, false}, {{"u"}, false}, {{"-s"}, false}, {{}, false},
+        {{"-#", "-u"}, false},    // a parameter of the file run afterwards
+        {{"-u", "-#", "x"}, true},
+    };
+    for (const auto& c : cases) {
+        std::string line;
+        for (const std::string& a : c.args) line += "[" + a + "]";
+        EXPECT_EQ(AsksForUnattended(c.args), c.unattended) << line;
     }
 }

@@ -112,6 +112,7 @@ TEST(ExtractionOutcome, BoxesRunCommandAndExitCode) {
         uint32_t showDone;
         bool hasRun;
         ExtractionOutcome expected;
+        bool passwordUnanswered = false;
     } cases[] = {
         {0, 0, false, 0, false, {false, false, false, kExitSuccess}},
         {0, 0, false, 1, true, {false, true, true, kExitSuccess}},
@@ -122,9 +123,12 @@ TEST(ExtractionOutcome, BoxesRunCommandAndExitCode) {
         {kAbort, 0, true, 1, true, {false, false, false, kExitCancelled}},
         {kAbort, 2, true, 1, true, {true, false, false, kExitCancelled}},
         {0, 0, true, 1, false, {false, false, false, kExitCancelled}},
+        // Unattended, a password nobody could give is a failure, not a cancel.
+        {kAbort, 0, true, 1, true, {true, false, false, kExitFailure}, true},
+        {0, 0, true, 0, false, {true, false, false, kExitFailure}, true},
     };
     for (const auto& c : cases) {
-        const ExtractionOutcome got = DecideOutcome(c.result, c.errors, c.cancelled, c.showDone, c.hasRun);
+        const ExtractionOutcome got = DecideOutcome(c.result, c.errors, c.cancelled, c.showDone, c.hasRun, c.passwordUnanswered);
         SCOPED_TRACE(testing::Message() << "result " << c.result << ", errors " << c.errors << ", cancelled "
                                         << c.cancelled << ", showDone " << c.showDone);
         EXPECT_EQ(got.reportFailure, c.expected.reportFailure);

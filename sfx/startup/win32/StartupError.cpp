@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "MessageBoxes.h"
 #include "MessageText.h"
 #include "PayloadSeal.h"
 #include "ProgramEnd.h"
@@ -9,24 +10,29 @@
 #include "StartupState.h"
 #include "VolumeMessage.h"
 
+namespace {
+
+// The fixed text is ASCII, the same in every code page.
+std::wstring Widened(const char* text) { return std::wstring(text, text + std::char_traits<char>::length(text)); }
+
+}  // namespace
+
 [[noreturn]] void StartupFailure() {
-    MessageBoxA(nullptr, "An error occured while opening Brindlepacker 7-ZIP SFX.", kDefaultTitle,
-                MB_ICONERROR | MB_OK);
+    ErrorBox(L"An error occured while opening Brindlepacker 7-ZIP SFX.", kDefaultCaption);
     EndProcess(kExitFailure);
 }
 
 [[noreturn]] void DamagedFileFailure() {
-    MessageBoxA(nullptr, kDamagedFileText, kDefaultTitle, MB_ICONERROR | MB_OK);
+    ErrorBox(Widened(kDamagedFileText), kDefaultCaption);
     EndProcess(kExitFailure);
 }
 
 [[noreturn]] void VolumeFailure(const std::wstring& volumePath) {
-    const std::wstring text = MissingVolumeText(MessageText(68), MessageText(38), VolumeFileName(volumePath));
-    MessageBoxW(nullptr, text.c_str(), kDefaultCaption, MB_ICONERROR | MB_OK);
+    ErrorBox(MissingVolumeText(MessageText(68), MessageText(38), VolumeFileName(volumePath)), kDefaultCaption);
     EndProcess(kExitFailure);
 }
 
 [[noreturn]] void SignatureFailure() {
-    MessageBoxW(nullptr, MessageText(43).c_str(), kDefaultCaption, MB_ICONERROR | MB_OK);
+    ErrorBox(MessageText(43), kDefaultCaption);
     EndProcess(kExitFailure);
 }

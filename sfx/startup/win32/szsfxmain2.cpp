@@ -120,6 +120,7 @@ void ChooseDestinationAndSwitches() {
 [[noreturn]] void szsfxmain2() {
     MarkPhase("main");
     RestrictDllSearch();                                              // before any library is loaded
+    unattended = AsksForUnattended(ProcessArguments());               // before any box
     const uint64_t sealedEnd = CheckPayloadSeal();                    // before anything is written
     PrepareWorkFolder();                                              // steps 1 to 5
     currentLanguage = 1;                                              // step 6

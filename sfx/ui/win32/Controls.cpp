@@ -7,6 +7,7 @@
 
 #include "MessageTable.h"
 #include "MessageText.h"
+#include "StartupState.h"
 #include "SystemPath.h"
 
 void SetText(HWND control, const std::string& ansiText) { SetText(control, WideFromAnsi(ansiText)); }
@@ -49,8 +50,9 @@ void SetProgress(HWND progressBar, int percent) {
     if (progressBar) SendMessageW(progressBar, PBM_SETPOS, WPARAM(percent), 0);
 }
 
+// Unattended, the window never takes the focus, which would activate it.
 void Focus(HWND control) {
-    if (control) SetFocus(control);
+    if (control && !unattended) SetFocus(control);
 }
 
 void SetMessageText(HWND control, int message) { SetText(control, MessageText(message)); }

@@ -14,6 +14,7 @@
 #include "MessageTable.h"
 #include "MessageText.h"
 #include "OverwriteRules.h"
+#include "PasswordEvent.h"
 #include "PhaseMark.h"
 #include "ProgramEnd.h"
 #include "RunAfterExtract.h"
@@ -84,7 +85,11 @@ void TForm1::ShowExtracting() {
 
 void TForm1::Button2Click() {
     const std::wstring destination = TextOf(EditBox1);
-    if (!DestinationUsable(destination)) return;
+    if (!DestinationUsable(destination)) {
+        // Nobody is there to choose another folder.
+        if (unattended) EndProcess(kExitFailure);
+        return;
+    }
     const std::vector<uint32_t> listed = ListedIndices(ListFiles);
     const FileChoice choice = ChooseFiles(listed, SelectedEntries(ListFiles, listed.size()));
     // Nothing selected would otherwise leave the choice empty, which means
@@ -117,7 +122,8 @@ void TForm1::Button2Click() {
 
     const bool hasRunCommand = sfxSettings.runCommand[0] != 0;
     const ExtractionOutcome outcome =
-        DecideOutcome(int32_t(result), session->ErrorCount(), cancelled, sfxSettings.showDoneMessage, hasRunCommand);
+        DecideOutcome(int32_t(result), session->ErrorCount(), cancelled, sfxSettings.showDoneMessage, hasRunCommand,
+                      unattended && passwordMemory.refused);
     if (outcome.reportFailure) InformationBox(MessageText(42), boxCaption);
     if (outcome.reportDone) InformationBox(MessageText(47), kDefaultCaption);
     if (outcome.runCommand) RunAfterExtract(destination, session->WrittenFiles());

@@ -20,8 +20,9 @@ void TForm1::FirstShowing() {
     AimSessionAtArchive();
     session->DLLDir = workFolder;
     if (!session->OpenArchive()) {
-        // Encrypted item names and a refused password: the user cancelled.
-        if (passwordMemory.refused) EndProcess(kExitCancelled);
+        // Encrypted item names and a refused password: the user cancelled;
+        // unattended, nobody could give one, which is a failure.
+        if (passwordMemory.refused) EndProcess(unattended ? kExitFailure : kExitCancelled);
         ErrorBox(MessageText(38), kDefaultCaption);
         EndProcess(kExitFailure);
     }

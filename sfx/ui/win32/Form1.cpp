@@ -15,6 +15,7 @@
 #include "MessageTable.h"
 #include "MessageText.h"
 #include "OverwriteRules.h"
+#include "StartupState.h"
 #include "ProgramStart.h"
 #include "SevenZip.h"
 #include "SystemPath.h"
@@ -92,8 +93,10 @@ void TForm1::SetUp() {
     focusWhenInactive = Button3;
 }
 
+// Unattended, the window shows its progress without taking the focus from
+// the program the user works in.
 void TForm1::Show() {
-    ShowWindow(Handle, SW_SHOWNORMAL);
+    ShowWindow(Handle, unattended ? SW_SHOWNOACTIVATE : SW_SHOWNORMAL);
     UpdateWindow(Handle);
     Focus(Button3);
 }

@@ -2,7 +2,9 @@
 
 #include "Form2.h"
 #include "MainWindowState.h"
+#include "MessageBoxes.h"
 #include "MessageText.h"
+#include "StartupState.h"
 #include "PasswordCaption.h"
 #include "SevenZip.h"
 #include "SystemPath.h"
@@ -13,8 +15,14 @@ PasswordMemory passwordMemory;
 // the session started last, which is none yet while the archive is listed.
 void PasswordEvent(TSevenZip* Sender, const std::wstring&, std::wstring& Password) {
     const std::optional<std::wstring> answer = AnswerPasswordRequest(passwordMemory, [] {
+        const std::wstring caption = PasswordCaption(MessageText(51), currentTargetName);
+        // Nobody can give one: the text that a password is needed, and a refusal.
+        if (unattended) {
+            WriteErrorLine(caption);
+            return std::wstring();
+        }
         if (!Form2) return std::wstring();
-        return Form2->ShowModal(PasswordCaption(MessageText(51), currentTargetName));
+        return Form2->ShowModal(caption);
     });
     if (answer) {
         Password = *answer;

@@ -6,6 +6,7 @@
 #include "Controls.h"
 #include "Form1.h"
 #include "MainWindowState.h"
+#include "MessageBoxes.h"
 #include "MessageText.h"
 #include "OverwriteRules.h"
 #include "PasswordEvent.h"
@@ -73,14 +74,14 @@ void TForm1::BeginEvent(const std::wstring& destinationFileName, bool& replace) 
 bool TForm1::AskOverwrite(const std::wstring& destinationFileName) {
     const std::wstring text = destinationFileName + L"\r" + MessageText(37);
     const std::wstring caption = kDefaultCaption;
-    switch (MessageBoxW(nullptr, text.c_str(), caption.c_str(), kOverwriteQuestionStyle)) {
+    switch (ShowBox(text, caption, kOverwriteQuestionStyle)) {
         case IDYES:
             return true;
         case IDCANCEL:
             extractActive = false;
             overwriteCancelled = true;
             return false;
-        default:  // No, or a box that could not be shown: the old file stays
+        default:  // No, or a box that could not be shown or nobody answers: the old file stays
             return false;
     }
 }

@@ -1,0 +1,127 @@
+#!/usr/bin/env bash
+# The self-extractor run with -u and nobody to answer anything, under Wine,
+# in English and in Russian: every run ends by itself within 10 seconds with
+# its exit code, each box it would have shown one line on standard error in
+# the user's language: a destination it cannot use or none, a payload that
+# fails its seal, an archive that cannot be opened, an item that fails, an
+# encrypted archive, a failed test, a missing volume. A sound archive ends
+# with 0 at once, its done message a line; the file run afterwards starts
+# unless -x; -u -n and -u -q keep existing files.
+#   run_nobody.sh SFXBUILD RECORDER ARCHIVES LANGUAGES STUB WORK
+# ARCHIVES: the folder of make_test_archives.sh; LANGUAGES: the folder of
+# English.txt and Russian.txt; STUB: the stub sfxbuild takes, whose length
+# places the module. Runs inside wine-run.sh --display.
+set -euo pipefail
+source "$(dirname "$0")/../support/wine_steps.sh"
+sfxbuild=$1 recorder=$2 archives=$3 languages=$4 stub=$5 work=$6
+rm -rf "$work" && mkdir -p "$work" && cd "$work"
+work=$PWD
+export TZ=UTC
+
+mkdir -p made sound
+7zz x -bso0 -bsp0 -o"sound" "$archives/lzma2.7z"
+# Wine makes file names in the Unix locale, and that of the Russian run is
+# not installed here: ASCII names only.
+rm -r sound/Grüße
+cp "$recorder" sound/recorder.exe
+(cd sound && 7zz a -bso0 -bsp0 ../sound.7z -- *)
+"$sfxbuild" --done-message --run recorder.exe sound.7z made/sound.exe
+"$sfxbuild" "$archives/damaged-crc.7z" made/damaged.exe
+"$sfxbuild" --test-first "$archives/damaged-crc.7z" made/tested.exe
+"$sfxbuild" "$archives/encrypted.7z" made/encrypted.exe
+"$sfxbuild" "$archives/encrypted-headers.7z" made/encrypted-names.exe
+"$sfxbuild" --overwrite ask sound.7z made/ask.exe
+cp made/sound.exe made/unlisted.exe && truncate -s -40 made/unlisted.exe
+cp made/sound.exe made/unsealed.exe && truncate -s $(($(stat -c %s "$stub") + 1000)) made/unsealed.exe
+head -c 30000 /dev/urandom >noise.bin && 7zz a -bso0 -bsp0 -m0=Copy noise.7z noise.bin
+"$sfxbuild" --volume-size 8k noise.7z made/volumes.exe && rm made/volumes.003
+
+tab=$'\t'
+# NAME EXIT MESSAGE ARGUMENTS: MESSAGE what the line on standard error holds,
+# a message number (with the name for %s after a colon; alternatives
+# between "|") or a fixed text. In ARGUMENTS, OUT is the run's
+# own destination and EMPTY an empty argument.
+cat >cases.tsv <<CASES
+sound${tab}0${tab}47${tab}sound.exe -u -d OUT
+run-nothing${tab}0${tab}47${tab}sound.exe -u -x -d OUT
+denied${tab}1${tab}41|67${tab}sound.exe -u -d Z:\\proc\\br7zsfx\\out
+empty${tab}1${tab}40${tab}sound.exe -u -d EMPTY
+unsealed${tab}1${tab}This file is damaged or incomplete. Please download it again.${tab}unsealed.exe -u -d OUT
+unlisted${tab}1${tab}38${tab}unlisted.exe -u -d OUT
+damaged${tab}1${tab}42${tab}damaged.exe -u -d OUT
+tested${tab}1${tab}42${tab}tested.exe -u -d OUT
+encrypted${tab}1${tab}51${tab}encrypted.exe -u -d OUT
+encrypted-names${tab}1${tab}51${tab}encrypted-names.exe -u -d OUT
+volume${tab}1${tab}68:volumes.003${tab}volumes.exe -u -d OUT
+keep${tab}0${tab}47${tab}sound.exe -u -n -x -d OUT
+ask${tab}0${tab}37${tab}ask.exe -u -q -d OUT
+CASES
+
+# What the line holds: message K of the language text in UTF-8, "%s" given
+# (without a name, what comes before it, as the password window's caption
+# drops "for"), escapes as blanks; or the fixed text.
+expected_text() {  # expected_text SPEC LANGUAGE_FILE CODEPAGE
+  local spec=$1 text
+  case $spec in
+    [0-9]*) text=$(sed -n "s/^${spec%%:*}=//p" "$2" | tr -d '\r' | iconv -f "$3" -t UTF-8) ;;
+    *) printf '%s' "$spec"; return ;;
+  esac
+  if [[ $spec == *:* ]]; then text=${text/\%s/${spec#*:}}; else text=${text%%%s*}; text=${text% }; text=${text% for}; fi
+  printf '%s' "$text" | sed 's/\\[rnt]/ /g; s/  */ /g; s/ *$//'
+}
+
+# The arguments of a case as the program gets them.
+arguments_of() {  # arguments_of LINE OUT: sets `args`
+  args=()
+  local word
+  for word in $1; do
+    case $word in
+      OUT) args+=("$2") ;;
+      EMPTY) args+=("") ;;
+      *) args+=("$word") ;;
+    esac
+  done
+}
+
+run_language() {  # run_language NAME LOCALE LANGUAGE_FILE CODEPAGE
+  local lang=$1 locale=$2 file=$3 codepage=$4
+  mkdir -p "$lang" && cp -r made/. "$lang/"
+  while IFS=$'\t' read -r name code spec line; do
+    local out="$work/$lang/out-$name"
+    mkdir -p "$out"
+    [ "$name" = keep ] || [ "$name" = ask ] && printf 'the user\x27s own\n' >"$out/mid.txt"
+    arguments_of "$line" "$(win "$out")"
+    local start end status=0
+    start=$(date +%s%N)
+    # A run that waited for a person would end only here, far beyond 10 s.
+    (cd "$lang" && LANG=$locale LC_ALL=$locale RECORD_TO=$(win "$work/$lang/recorded-$name.txt") \
+      timeout 120 wine "${args[@]}") 2>"$lang/err-$name.txt" || status=$?
+    end=$(date +%s%N)
+    local seconds=$(((end - start) / 1000000000))
+    check "$lang $name: ends by itself in ${seconds} s (at most 10)" test "$seconds" -le 10
+    check "$lang $name: exit code $status, $code expected" test "$status" = "$code"
+    local lines
+    lines=$(tr -d '\r' <"$lang/err-$name.txt" | grep -v -e '^fixme:' -e '^err:' -e '^wine:' || true)
+      local found=no alternative alternatives
+      IFS='|' read -ra alternatives <<<"$spec"
+      for alternative in "${alternatives[@]}"; do
+        grep -qF -- "$(expected_text "$alternative" "$file" "$codepage")" <<<"$lines" && found=yes
+      done
+      check "$lang $name: its line on standard error" test "$found" = yes
+      [ "$found" = yes ] || echo "  got: $lines"
+  done <cases.tsv
+  check "$lang: the sound archive is extracted" diff -r sound "$lang/out-sound"
+  check "$lang: the file run afterwards was started" test -s "$lang/recorded-sound.txt"
+  check "$lang: -x: nothing was started" test ! -e "$lang/recorded-run-nothing.txt"
+  check "$lang: -u -n keeps the existing file" grep -q "the user's own" "$lang/out-keep/mid.txt"
+  check "$lang: -u -q keeps the existing file it cannot ask about" grep -q "the user's own" "$lang/out-ask/mid.txt"
+  for name in damaged tested encrypted encrypted-names volume unsealed unlisted; do
+    check "$lang $name: no damaged file is left" test -z "$(find "$lang/out-$name" -name 'bad.txt' -o -name '*.TMP')"
+  done
+  check "$lang tested: nothing written" test -z "$(ls -A "$lang/out-tested")"
+  check "$lang volume: nothing written" test -z "$(ls -A "$lang/out-volume")"
+}
+
+run_language english C.UTF-8 "$languages/English.txt" CP1252
+[ -n "${WINE_SMOKE:-}" ] || run_language russian ru_RU.UTF-8 "$languages/Russian.txt" CP1251
+report
