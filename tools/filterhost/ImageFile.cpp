@@ -70,9 +70,14 @@ Bytes EncodePng16(const Image& image) {
         bigEndian[i] = uint8_t(v >> 8);
         bigEndian[i + 1] = uint8_t(v);
     }
+    // The file keeps the image's colour type: no grey PNG for an RGB image
+    // whose channels happen to agree.
+    lodepng::State state;
+    state.encoder.auto_convert = 0;
+    state.info_raw.colortype = state.info_png.color.colortype = kTypes[image.channels - 1];
+    state.info_raw.bitdepth = state.info_png.color.bitdepth = 16;
     Bytes out;
-    const unsigned error = lodepng::encode(out, bigEndian, unsigned(image.width), unsigned(image.height),
-                                           kTypes[image.channels - 1], 16);
+    const unsigned error = lodepng::encode(out, bigEndian, unsigned(image.width), unsigned(image.height), state);
     if (error) throw HostError(std::string("cannot encode the image: ") + lodepng_error_text(error));
     return out;
 }
