@@ -121,7 +121,24 @@ fetch_sevenzip_source() {
   echo "setup: 7-Zip source in $cache/7zip"
 }
 
+# lodepng writes filterhost's 16-bit PNGs (stb's writer has 8 bits only) in
+# every build, the Windows ones too, so it is compiled from Debian's source
+# package, unpacked once into a cache outside the tree. The link "lodepng"
+# there is where cmake/Lodepng.cmake looks by default.
+fetch_lodepng_source() {
+  local cache="${XDG_CACHE_HOME:-$HOME/.cache}/linefix" dir
+  if [ ! -f "$cache/lodepng/lodepng.cpp" ]; then
+    echo "setup: fetching the source of lodepng"
+    mkdir -p "$cache"
+    (cd "$cache" && apt-get source -qq lodepng >/dev/null)
+    dir=$(cd "$cache" && ls -d lodepng-*/ | sort -V | tail -n 1)
+    ln -sfn "${dir%/}" "$cache/lodepng"
+  fi
+  echo "setup: lodepng source in $cache/lodepng"
+}
+
 add_source_entries
 install_missing
 enable_i386_programs
 fetch_sevenzip_source
+fetch_lodepng_source

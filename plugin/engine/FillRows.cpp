@@ -24,11 +24,15 @@ double Determinant4(const Matrix4& m) {
     return m[0][0] * minors[0] - m[1][0] * minors[1] + m[2][0] * minors[2] - m[3][0] * minors[3];
 }
 
-void StoreColumn(uint8* row, int32 x, double v) { row[x] = ClampByte(TruncateToInt(v)); }
+template <typename Sample>
+void StoreColumn(Sample* row, int32 x, double v) {
+    row[x] = ClampSample<Sample>(TruncateToInt(v));
+}
 
 }  // namespace
 
-void FillRowCubic(uint8* row, int32 a, int32 b) {
+template <typename Sample>
+void FillRowCubic(Sample* row, int32 a, int32 b) {
     const double gL = a - 2.5, gR = b + 2.5;
     const double vL = (row[a - 1] + row[a - 2] + row[a - 3] + row[a - 4]) * 0.25;
     const double vR = (row[b + 1] + row[b + 2] + row[b + 3] + row[b + 4]) * 0.25;
@@ -54,7 +58,8 @@ void FillRowCubic(uint8* row, int32 a, int32 b) {
     for (int32 x = a; x <= b; ++x) StoreColumn(row, x, ((k[0] * x + k[1]) * x + k[2]) * x + k[3]);
 }
 
-void FillRowLinear(uint8* row, int32 W, int32 a, int32 b) {
+template <typename Sample>
+void FillRowLinear(Sample* row, int32 W, int32 a, int32 b) {
     if (a > b) return;
     const int32 references[4] = {a - 1, b + 1, a - 2, b + 2};
     int32 n = 0;
@@ -70,7 +75,7 @@ void FillRowLinear(uint8* row, int32 W, int32 a, int32 b) {
     }
     if (n == 0) return;
     if (n == 1) {  // the line is undefined: the run takes the one value
-        for (int32 x = a; x <= b; ++x) row[x] = uint8(sv);
+        for (int32 x = a; x <= b; ++x) row[x] = Sample(sv);
         return;
     }
     const double D = n * sxx - sx * sx;
@@ -79,15 +84,27 @@ void FillRowLinear(uint8* row, int32 W, int32 a, int32 b) {
     for (int32 x = a; x <= b; ++x) StoreColumn(row, x, intercept + slope * x);
 }
 
-void FillRow(uint8* row, int32 W, int32 a, int32 b) {
+template <typename Sample>
+void FillRow(Sample* row, int32 W, int32 a, int32 b) {
     if (a > 3 && b < W - 4)
         FillRowCubic(row, a, b);
     else
         FillRowLinear(row, W, a, b);
 }
 
+template <typename Sample>
 void FillRows(WireJob& job) {
     const int32* runStart = job.runStart.Items<int32>();
     const int32* runEnd = job.runEnd.Items<int32>();
-    for (int32 r = 0; r < job.stripLength; ++r) FillRow(job.strip.Row<uint8>(r), job.stripWidth, runStart[r], runEnd[r]);
+    for (int32 r = 0; r < job.stripLength; ++r)
+        FillRow(job.strip.Row<Sample>(r), job.stripWidth, runStart[r], runEnd[r]);
 }
+
+template void FillRows<uint8>(WireJob&);
+template void FillRows<uint16>(WireJob&);
+template void FillRow(uint8*, int32, int32, int32);
+template void FillRow(uint16*, int32, int32, int32);
+template void FillRowCubic(uint8*, int32, int32);
+template void FillRowCubic(uint16*, int32, int32);
+template void FillRowLinear(uint8*, int32, int32, int32);
+template void FillRowLinear(uint16*, int32, int32, int32);

@@ -1,12 +1,12 @@
 #include "Gradients.h"
 
-bool ComputeGradients(const WireJob& job, HostGrid& gradients) {
+bool ComputeGradients(const WireJob& job, const HostGrid& shown, HostGrid& gradients) {
     const int32 W = job.stripWidth, N = job.stripLength;
     if (!gradients.Resize<GradientPair>(W, N)) return false;
     for (int32 r = 1; r <= N - 2; ++r) {
-        const uint8* up = job.strip.Row<uint8>(r - 1);
-        const uint8* s = job.strip.Row<uint8>(r);
-        const uint8* down = job.strip.Row<uint8>(r + 1);
+        const uint8* up = shown.Row<uint8>(r - 1);
+        const uint8* s = shown.Row<uint8>(r);
+        const uint8* down = shown.Row<uint8>(r + 1);
         GradientPair* g = gradients.Row<GradientPair>(r);
         for (int32 c = 1; c <= W - 2; ++c) {
             // At most 1020 in magnitude, so both fit in int16.

@@ -9,6 +9,7 @@ struct GradientPair {
     int16 gy;
 };
 
-// Fills a stripWidth by stripLength grid of GradientPair; the border cells
-// stay zero. False (result -108) when the grid cannot be allocated.
-bool ComputeGradients(const WireJob& job, HostGrid& gradients);
+// Fills a stripWidth by stripLength grid of GradientPair from `shown`, the
+// strip as 8-bit levels; the border cells stay zero. False (result -108) when
+// the grid cannot be allocated.
+bool ComputeGradients(const WireJob& job, const HostGrid& shown, HostGrid& gradients);

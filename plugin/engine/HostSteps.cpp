@@ -2,7 +2,18 @@
 
 #include "PluginState.h"
 
-bool RequestPlane(int16 plane, const WireJob& job, PlaneBlock& block) {
+namespace {
+
+// Every row of the block starts on a sample boundary.
+template <typename Sample>
+bool RowsAligned(const void* data, int32 rowBytes) {
+    return reinterpret_cast<uintptr_t>(data) % alignof(Sample) == 0 && rowBytes % int32(sizeof(Sample)) == 0;
+}
+
+}  // namespace
+
+template <typename Sample>
+bool RequestPlane(int16 plane, const WireJob& job, PlaneBlock<Sample>& block) {
     FilterRecord* record = gFilterRecord;
     record->inLoPlane = record->inHiPlane = plane;
     record->outLoPlane = record->outHiPlane = plane;
@@ -10,8 +21,11 @@ bool RequestPlane(int16 plane, const WireJob& job, PlaneBlock& block) {
     if (*gResult != noErr) return false;
     // The block is addressed with the host's row strides: refuse one that
     // cannot hold the area rather than read or write past it.
-    if (record->depth != 8 || !record->inData || !record->outData || record->inRowBytes < job.areaWidth ||
-        record->outRowBytes < job.areaWidth) {
+    const int64 rowLength = int64(job.areaWidth) * int64(sizeof(Sample));
+    if (record->depth != int32(8 * sizeof(Sample)) || !record->inData || !record->outData ||
+        record->inRowBytes < rowLength || record->outRowBytes < rowLength ||
+        !RowsAligned<Sample>(record->inData, record->inRowBytes) ||
+        !RowsAligned<Sample>(record->outData, record->outRowBytes)) {
         *gResult = paramErr;
         return false;
     }
@@ -21,6 +35,9 @@ bool RequestPlane(int16 plane, const WireJob& job, PlaneBlock& block) {
     block.outRowBytes = record->outRowBytes;
     return true;
 }
+
+template bool RequestPlane(int16, const WireJob&, PlaneBlock<uint8>&);
+template bool RequestPlane(int16, const WireJob&, PlaneBlock<uint16>&);
 
 bool ReportStep(WireJob& job) {
     ++job.progressDone;

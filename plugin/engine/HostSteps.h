@@ -5,8 +5,9 @@
 
 // Asks the host for plane p of the filter rectangle. On success fills block;
 // otherwise the result holds the host's code, or paramErr (-50) for a depth
-// other than 8 bits or a block that cannot hold the area.
-bool RequestPlane(int16 plane, const WireJob& job, PlaneBlock& block);
+// other than the sample type's or a block that cannot hold the area.
+template <typename Sample>
+bool RequestPlane(int16 plane, const WireJob& job, PlaneBlock<Sample>& block);
 
 // Counts one progress step, shows it and asks whether to stop. False (result
 // userCanceledErr, -128) when the user cancelled.

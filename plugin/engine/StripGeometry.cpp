@@ -78,9 +78,10 @@ void WireRectangle(const WireJob& job, ImagePoint corners[4]) {
     corners[3] = {job.x2 - hx, job.y2 + hy};  // C1
 }
 
-void SampleStrip(WireJob& job, const PlaneBlock& block) {
+template <typename Sample>
+void SampleStrip(const WireJob& job, const PlaneBlock<Sample>& block, const HostGrid& strip) {
     for (int32 i = 0; i < job.stripLength; ++i) {
-        uint8* row = job.strip.Row<uint8>(i);
+        Sample* row = strip.Row<Sample>(i);
         for (int32 j = 0; j < job.stripWidth; ++j) {
             const ImagePoint p = StripToImage(job, i, j);
             const int32 x = Fold(TruncateToInt(p.x), job.areaWidth);
@@ -89,3 +90,6 @@ void SampleStrip(WireJob& job, const PlaneBlock& block) {
         }
     }
 }
+
+template void SampleStrip(const WireJob&, const PlaneBlock<uint8>&, const HostGrid&);
+template void SampleStrip(const WireJob&, const PlaneBlock<uint16>&, const HostGrid&);

@@ -22,6 +22,8 @@ bool StripCellAt(const WireJob& job, double x, double y, int32& row, int32& colu
 // The wire rectangle's corners in the order C0, C3, C2, C1 (a cycle).
 void WireRectangle(const WireJob& job, ImagePoint corners[4]);
 
-// Nearest-pixel resampling of one plane into the strip. Cells whose position
+// Nearest-pixel resampling of one plane into a strip-sized grid of its
+// samples (job.strip, or another grid of its size). Cells whose position
 // stays outside the area after folding keep their previous content.
-void SampleStrip(WireJob& job, const PlaneBlock& block);
+template <typename Sample>
+void SampleStrip(const WireJob& job, const PlaneBlock<Sample>& block, const HostGrid& strip);

@@ -3,20 +3,23 @@
 #include "EdgePaths.h"
 #include "Gradients.h"
 #include "HostSteps.h"
-#include "StripGeometry.h"
+#include "ShownStrip.h"
 #include "Thickness.h"
 #include "WireMask.h"
 
-bool TraceWire(WireJob& job) {
-    if (!job.strip.Resize<uint8>(job.stripWidth, job.stripLength)) return false;
-    PlaneBlock block;
-    if (!RequestPlane(0, job, block)) return false;
-    SampleStrip(job, block);
-    if (!ReportStep(job)) return false;
+namespace {
 
-    HostGrid gradients;
-    if (!ComputeGradients(job, gradients) || !ReportStep(job)) return false;
-    if (!EstimateThickness(job, gradients)) return false;
+// The 8-bit strip it reads lives only until the gradients are made.
+template <typename Sample>
+bool SampleGradients(WireJob& job, const PlaneSet& planes, HostGrid& gradients) {
+    HostGrid own;
+    const HostGrid* shown = SampleShownStrip<Sample>(job, planes, own);
+    if (!shown || !ReportStep(job)) return false;
+    return ComputeGradients(job, *shown, gradients);
+}
+
+bool TraceFromGradients(WireJob& job, const HostGrid& gradients) {
+    if (!ReportStep(job) || !EstimateThickness(job, gradients)) return false;
     PathGrids paths;
     if (!TraceEdges(job, gradients, paths)) return false;
 
@@ -25,3 +28,15 @@ bool TraceWire(WireJob& job) {
     WidenMask(job);
     return FindRuns(job) && ReportStep(job);
 }
+
+}  // namespace
+
+template <typename Sample>
+bool TraceWire(WireJob& job, const PlaneSet& planes) {
+    if (!job.strip.Resize<Sample>(job.stripWidth, job.stripLength)) return false;
+    HostGrid gradients;
+    return SampleGradients<Sample>(job, planes, gradients) && TraceFromGradients(job, gradients);
+}
+
+template bool TraceWire<uint8>(WireJob&, const PlaneSet&);
+template bool TraceWire<uint16>(WireJob&, const PlaneSet&);

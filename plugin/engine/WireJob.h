@@ -12,16 +12,19 @@ struct StripPoint {
     double across, along;
 };
 
-// One plane of the block the host delivered; pixel (x, y) of the filter
-// rectangle is in[y * inRowBytes + x], its output out[y * outRowBytes + x].
+// One plane of the block the host delivered, of 8- or 16-bit samples; pixel
+// (x, y) of the filter rectangle is the sample at in + y * inRowBytes + x
+// samples, its output the same in out. RequestPlane checks that the rows are
+// aligned for the sample type.
+template <typename Sample>
 struct PlaneBlock {
     const uint8* in = nullptr;
     int32 inRowBytes = 0;
     uint8* out = nullptr;
     int32 outRowBytes = 0;
 
-    uint8 In(int32 x, int32 y) const { return in[intptr_t(y) * inRowBytes + x]; }
-    uint8& Out(int32 x, int32 y) const { return out[intptr_t(y) * outRowBytes + x]; }
+    Sample In(int32 x, int32 y) const { return reinterpret_cast<const Sample*>(in + intptr_t(y) * inRowBytes)[x]; }
+    Sample& Out(int32 x, int32 y) const { return reinterpret_cast<Sample*>(out + intptr_t(y) * outRowBytes)[x]; }
 };
 
 struct WireJob {
@@ -39,7 +42,7 @@ struct WireJob {
     double originY = 0;
     int32 areaWidth = 0;
     int32 areaHeight = 0;
-    HostGrid strip;  // the StripImage: bytes, stripWidth by stripLength
+    HostGrid strip;  // the StripImage: samples, stripWidth by stripLength
     HostGrid mask;   // the WireMask: 0 outside, 1 traced band, 2 margin
     HostBuffer runStart;  // int32 per strip row: first marked column
     HostBuffer runEnd;    // int32 per strip row: last column of that run

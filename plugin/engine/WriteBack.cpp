@@ -12,8 +12,10 @@ namespace {
 constexpr int32 kSmoothing[3][3] = {{9, 11, 9}, {11, 59, 11}, {9, 11, 9}};
 
 // 3 by 3 weighted mean of the input over the neighbours inside the area.
-// (x, y) lies inside, so the weight sum is at least 59.
-int32 SmoothedInput(const WireJob& job, const PlaneBlock& block, int32 x, int32 y) {
+// (x, y) lies inside, so the weight sum is at least 59; the sum of values
+// stays below 139 * 65536.
+template <typename Sample>
+int32 SmoothedInput(const WireJob& job, const PlaneBlock<Sample>& block, int32 x, int32 y) {
     int32 sumW = 0, sumV = 0;
     for (int32 dy = -1; dy <= 1; ++dy)
         for (int32 dx = -1; dx <= 1; ++dx) {
@@ -27,33 +29,38 @@ int32 SmoothedInput(const WireJob& job, const PlaneBlock& block, int32 x, int32 
 
 // Pass 1: pixels well inside the wire area take the fill; the difference map
 // records how the smoothed input differs from it.
-void FillAndDifference(const WireJob& job, const PlaneBlock& block, QuadWalker& walker, BoxMap& difference) {
+template <typename Sample>
+void FillAndDifference(const WireJob& job, const PlaneBlock<Sample>& block, QuadWalker& walker,
+                       BoxMap& difference) {
     walker.Restart();
     for (int32 x, y; walker.Next(x, y);) {
         int32 r, c;
         if (!StripCellAt(job, x, y, r, c) || c < 1 || c > job.stripWidth - 2) continue;
         const uint8* mask = job.mask.Row<uint8>(r);
         if (!mask[c - 1] || !mask[c] || !mask[c + 1]) continue;
-        const uint8 fill = job.strip.At<uint8>(r, c);
+        const Sample fill = job.strip.At<Sample>(r, c);
         difference.At(x, y) = SmoothedInput(job, block, x, y) - fill;
         block.Out(x, y) = fill;
     }
 }
 
 // Pass 2: adds the correction to every pixel whose centre lies in the wire area.
-void RestoreTexture(const WireJob& job, const PlaneBlock& block, QuadWalker& walker, const BoxMap& correction) {
+template <typename Sample>
+void RestoreTexture(const WireJob& job, const PlaneBlock<Sample>& block, QuadWalker& walker,
+                    const BoxMap& correction) {
     walker.Restart();
     for (int32 x, y; walker.Next(x, y);) {
         int32 r, c;
         if (!StripCellAt(job, x + 0.5, y + 0.5, r, c) || !job.mask.At<uint8>(r, c)) continue;
-        uint8& out = block.Out(x, y);
-        out = ClampByte(out + correction.Get(x, y));
+        Sample& out = block.Out(x, y);
+        out = ClampSample<Sample>(out + correction.Get(x, y));
     }
 }
 
 }  // namespace
 
-bool WriteBack(WireJob& job, const PlaneBlock& block) {
+template <typename Sample>
+bool WriteBack(WireJob& job, const PlaneBlock<Sample>& block) {
     ImagePoint corners[4];
     WireRectangle(job, corners);
     QuadWalker walker(corners, job.areaWidth, job.areaHeight);
@@ -68,3 +75,6 @@ bool WriteBack(WireJob& job, const PlaneBlock& block) {
     RestoreTexture(job, block, walker, correctionMap);
     return ReportStep(job);
 }
+
+template bool WriteBack(WireJob&, const PlaneBlock<uint8>&);
+template bool WriteBack(WireJob&, const PlaneBlock<uint16>&);

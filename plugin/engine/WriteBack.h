@@ -6,4 +6,5 @@
 
 // Reports 3 progress steps. False with the result set on cancel or when a
 // buffer cannot be had; pixels already written stay written.
-bool WriteBack(WireJob& job, const PlaneBlock& block);
+template <typename Sample>
+bool WriteBack(WireJob& job, const PlaneBlock<Sample>& block);

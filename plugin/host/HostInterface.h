@@ -400,7 +400,27 @@ constexpr SPErr kSPNoError = 0;
 constexpr SPErr kSPSuiteNotFoundError = 0x53214664;  // 'S!Fd'
 constexpr SPErr kSPBadParameterError = 0x5061726D;   // 'Parm'
 
-enum : int16 { plugInModeGrayScale = 1, plugInModeRGBColor = 3 };
+// Image modes of FilterRecord.imageMode and PSPixelMap.imageMode.
+enum : int16 {
+    plugInModeBitmap = 0,
+    plugInModeGrayScale = 1,
+    plugInModeIndexedColor = 2,
+    plugInModeRGBColor = 3,
+    plugInModeCMYKColor = 4,
+    plugInModeHSLColor = 5,
+    plugInModeHSBColor = 6,
+    plugInModeMultichannel = 7,
+    plugInModeDuotone = 8,
+    plugInModeLabColor = 9,
+    plugInModeGray16 = 10,
+    plugInModeRGB48 = 11,
+    plugInModeLab48 = 12,
+    plugInModeCMYK64 = 13,
+    plugInModeDeepMultichannel = 14,
+    plugInModeDuotone16 = 15,
+    plugInModeRGB96 = 16,
+    plugInModeGray32 = 17,
+};
 enum : char { hostDoesNotSupportSampling = 0, hostSupportsIntegralSampling = 1 };
 
 constexpr DescriptorTypeID typeInteger = FourCC("long");

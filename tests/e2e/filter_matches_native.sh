@@ -8,7 +8,7 @@ native=$1 windows=$2 work=$3
 rm -rf "$work" && mkdir -p "$work" && cd "$work"
 
 convert -seed 11 -size 400x300 plasma:tan-olivedrab -blur 0x1.5 -seed 5 -attenuate 0.4 +noise Gaussian -alpha off -depth 8 clean.png
-convert clean.png -stroke '#141414' -strokewidth 3 -draw "line 20,60 380,230" -depth 8 wired.png
+convert clean.png -stroke '#141414' -strokewidth 3 -draw "line 20,60 380,230" -alpha off -depth 8 wired.png
 args=(--points 60,20,230,380 --width 20)
 
 "$native" --registry native.reg "${args[@]}" wired.png native.png

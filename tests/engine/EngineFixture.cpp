@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
+#include <cstring>
 
 #include "Rects.h"
 #include "RunFilter.h"
@@ -41,7 +43,7 @@ OSErr PI_CDECL AdvanceState() {
     if (plane < 0 || plane >= host->planes) return paramErr;
     r.inData = host->input[plane].data();
     r.outData = host->output[plane].data();
-    r.inRowBytes = r.outRowBytes = host->width;
+    r.inRowBytes = r.outRowBytes = host->width * host->sampleBytes;
     r.depth = host->depth;
     return noErr;
 }
@@ -56,14 +58,19 @@ Boolean PI_CDECL Abort() { return host->cancelAtStep && int(host->steps.size()) 
 
 }  // namespace
 
-FakeHost::FakeHost(int32 w, int32 h, int16 p)
-    : width(w), height(h), planes(p), input(p, std::vector<uint8>(size_t(w) * h)), output(input) {
+FakeHost::FakeHost(int32 w, int32 h, int16 p, int32 d)
+    : width(w), height(h), planes(p), input(p, std::vector<uint8>(size_t(w) * h * (d / 8))), output(input), depth(d),
+      sampleBytes(d / 8) {
     bufferProcs = {2, 5, Allocate, Lock, Unlock, Free, nullptr, nullptr, nullptr, nullptr};
     record.bufferProcs = &bufferProcs;
     record.advanceState = AdvanceState;
     record.progressProc = Progress;
     record.abortProc = Abort;
     record.planes = p;
+    if (d == 16)
+        record.imageMode = p == 1 ? plugInModeGray16 : plugInModeRGB48;
+    else
+        record.imageMode = p == 1 ? plugInModeGrayScale : plugInModeRGBColor;
     record.filterRect = {0, 0, int16(h), int16(w)};
     record.imageSize = {int16(h), int16(w)};
     params.wireAreaWidth = 50;
@@ -76,10 +83,32 @@ FakeHost::~FakeHost() {
 }
 
 void FakeHost::Paint(const std::function<uint8(int16, int32, int32)>& value) {
+    PaintSamples([&](int16 p, int32 x, int32 y) {
+        const uint8 v = value(p, x, y);
+        return sampleBytes == 1 ? uint16(v) : uint16((v * 32768 + 127) / 255);
+    });
+}
+
+void FakeHost::PaintSamples(const std::function<uint16(int16, int32, int32)>& value) {
     for (int16 p = 0; p < planes; ++p)
         for (int32 y = 0; y < height; ++y)
-            for (int32 x = 0; x < width; ++x) input[p][size_t(y) * width + x] = value(p, x, y);
+            for (int32 x = 0; x < width; ++x) {
+                const uint16 v = value(p, x, y);
+                uint8* sample = &input[p][(size_t(y) * width + x) * sampleBytes];
+                if (sampleBytes == 1)
+                    *sample = uint8(v);
+                else
+                    std::memcpy(sample, &v, 2);
+            }
     output = input;
+}
+
+uint32 FakeHost::Sample(const std::vector<uint8>& plane, int32 x, int32 y) const {
+    const size_t at = (size_t(y) * width + x) * sampleBytes;
+    if (sampleBytes == 1) return plane[at];
+    uint16 v;
+    std::memcpy(&v, &plane[at], 2);
+    return v;
 }
 
 void FakeHost::MarkWire(int32 x1, int32 y1, int32 x2, int32 y2, int32 w) {
@@ -111,4 +140,19 @@ void FakeHost::Setup(WireJob& job) {
     record.inputRate = record.maskRate = 0x10000;
     SetInRect(area);
     SetOutRect(area);
+}
+
+uint8 WireTexture(int16 plane, int32 x, int32 y) {
+    return uint8(100 + plane * 20 + (x * 3 + y * 2) % 40 + ((x * 37) ^ (y * 11)) % 17);
+}
+
+WiredImage::WiredImage(int16 planes, int32 depth) : host(kWidth, kHeight, planes, depth) {
+    host.Paint([](int16 p, int32 x, int32 y) { return OnWire(x, y, 1.5) ? uint8(25) : WireTexture(p, x, y); });
+    host.MarkWire(12, 9, 80, 70, 24);
+}
+
+bool WiredImage::OnWire(int32 x, int32 y, double radius, double margin) {
+    const double dx = 68, dy = 61, t = ((x - 12) * dx + (y - 9) * dy) / (dx * dx + dy * dy);
+    if (t < margin || t > 1 - margin) return false;
+    return std::hypot(x - 12 - t * dx, y - 9 - t * dy) <= radius;
 }

@@ -31,7 +31,7 @@ TEST(StripGeometry, WorkedExampleMapsAndSamples) {
     EXPECT_NEAR(back.along, 0, 1e-12);
 
     ASSERT_TRUE(job.strip.Resize<uint8>(job.stripWidth, job.stripLength));
-    SampleStrip(job, {host.input[0].data(), 40, host.output[0].data(), 40});
+    SampleStrip(job, PlaneBlock<uint8>{host.input[0].data(), 40, host.output[0].data(), 40}, job.strip);
     EXPECT_EQ(job.strip.At<uint8>(0, 25), Code(10, 20));
     EXPECT_EQ(job.strip.At<uint8>(4, 25), Code(12, 23));
 }
@@ -60,7 +60,7 @@ TEST(StripGeometry, FoldingMirrorsBeforeAndWrapsBeyondTheArea) {
     job.areaWidth = job.areaHeight = 10;
     ASSERT_TRUE(job.strip.Resize<uint8>(1, 32));
     for (int32 i = 0; i < 32; ++i) job.strip.At<uint8>(i, 0) = 0xEE;
-    SampleStrip(job, {host.input[0].data(), 10, host.output[0].data(), 10});
+    SampleStrip(job, PlaneBlock<uint8>{host.input[0].data(), 10, host.output[0].data(), 10}, job.strip);
     auto cell = [&](int32 i) { return int(job.strip.At<uint8>(i, 0)); };
     EXPECT_EQ(cell(0), 0xEE);   // -10 = -E: unsampled
     EXPECT_EQ(cell(9), 1 + 1);  // -1.5 -> -1 -> 1

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <cmath>
+#include <cstdlib>
 #include <numeric>
 #include <set>
 #include <utility>
@@ -10,29 +10,6 @@
 #include "StripGeometry.h"
 
 namespace {
-
-uint8 Texture(int16 plane, int32 x, int32 y) {
-    return uint8(100 + plane * 20 + (x * 3 + y * 2) % 40 + ((x * 37) ^ (y * 11)) % 17);
-}
-
-// A 96 by 80 textured image with a dark wire, 3 pixels thick, from (12, 9)
-// to (80, 70), marked with an area width of 24.
-struct WiredImage {
-    static constexpr int32 kWidth = 96, kHeight = 80;
-    FakeHost host;
-
-    explicit WiredImage(int16 planes) : host(kWidth, kHeight, planes) {
-        host.Paint([](int16 p, int32 x, int32 y) { return OnWire(x, y, 1.5) ? uint8(25) : Texture(p, x, y); });
-        host.MarkWire(12, 9, 80, 70, 24);
-    }
-    // Distance to the wire's segment within 1 and 99 percent of its length.
-    static bool OnWire(int32 x, int32 y, double radius, double margin = 0.0) {
-        const double dx = 68, dy = 61, t = ((x - 12) * dx + (y - 9) * dy) / (dx * dx + dy * dy);
-        if (t < margin || t > 1 - margin) return false;
-        return std::hypot(x - 12 - t * dx, y - 9 - t * dy) <= radius;
-    }
-    bool Unchanged() const { return host.output == host.input; }
-};
 
 std::vector<int32> Steps(int32 count) {
     std::vector<int32> steps(count);
@@ -87,12 +64,30 @@ TEST(RunFilter, WidthOutsideTheDialogsRangeIsRejectedFirst) {
     }
 }
 
-TEST(RunFilter, SixteenBitImageIsRejectedBeforeWriting) {
-    WiredImage image(3);
-    image.host.depth = 16;
-    EXPECT_EQ(image.host.Run(), paramErr);
-    EXPECT_TRUE(image.Unchanged());
-    EXPECT_TRUE(image.host.steps.empty());
+// A mode the filter is not offered for is refused before anything is asked;
+// a depth that does not match the mode once the host delivers it.
+TEST(RunFilter, ModesAndDepthsNotOfferedAreRefusedBeforeWriting) {
+    struct Case {
+        int16 mode;
+        int32 depth;  // as advanceState reports it
+        int advanceCalls;
+    };
+    const Case cases[] = {
+        {plugInModeBitmap, 8, 0},     {plugInModeIndexedColor, 8, 0}, {plugInModeHSLColor, 8, 0},
+        {plugInModeHSBColor, 8, 0},   {plugInModeMultichannel, 8, 0}, {plugInModeDuotone, 8, 0},
+        {plugInModeDeepMultichannel, 16, 0}, {plugInModeDuotone16, 16, 0}, {plugInModeRGB96, 32, 0},
+        {plugInModeGray32, 32, 0},    {-1, 8, 0},                     {18, 8, 0},
+        {plugInModeRGBColor, 16, 1},  {plugInModeRGBColor, 32, 1},    {plugInModeRGB48, 8, 1},
+    };
+    for (const Case& c : cases) {
+        WiredImage image(3);
+        image.host.record.imageMode = c.mode;
+        image.host.depth = c.depth;
+        EXPECT_EQ(image.host.Run(), paramErr) << c.mode << " at " << c.depth;
+        EXPECT_EQ(image.host.advanceCalls, c.advanceCalls) << c.mode;
+        EXPECT_TRUE(image.Unchanged()) << c.mode;
+        EXPECT_TRUE(image.host.steps.empty()) << c.mode;
+    }
 }
 
 TEST(RunFilter, HostErrorIsPassedOnAndStopsTheRun) {
@@ -160,23 +155,25 @@ TEST(RunFilter, WildPointsFailCleanly) {
 }
 
 TEST(RunFilter, ChangesOnlyTheWireRectangle) {
-    WiredImage image(3);
-    ASSERT_EQ(image.host.Run(), noErr);
-    WireJob job;
-    image.host.Setup(job);
-    ImagePoint corners[4];
-    WireRectangle(job, corners);
-    QuadWalker walker(corners, WiredImage::kWidth, WiredImage::kHeight);
-    std::set<std::pair<int32, int32>> rectangle;
-    for (int32 x, y; walker.Next(x, y);) rectangle.insert({x, y});
-    for (int16 p = 0; p < 3; ++p)
-        for (int32 y = 0; y < WiredImage::kHeight; ++y)
-            for (int32 x = 0; x < WiredImage::kWidth; ++x) {
-                const size_t i = size_t(y) * WiredImage::kWidth + x;
-                if (!rectangle.count({x, y})) {
-                    ASSERT_EQ(image.host.output[p][i], image.host.input[p][i]) << x << "," << y;
-                }
-            }
+    for (int32 depth : {8, 16}) {
+        WiredImage image(3, depth);
+        ASSERT_EQ(image.host.Run(), noErr);
+        WireJob job;
+        image.host.Setup(job);
+        ImagePoint corners[4];
+        WireRectangle(job, corners);
+        QuadWalker walker(corners, WiredImage::kWidth, WiredImage::kHeight);
+        std::set<std::pair<int32, int32>> rectangle;
+        for (int32 x, y; walker.Next(x, y);) rectangle.insert({x, y});
+        const FakeHost& host = image.host;
+        for (int16 p = 0; p < 3; ++p)
+            for (int32 y = 0; y < WiredImage::kHeight; ++y)
+                for (int32 x = 0; x < WiredImage::kWidth; ++x)
+                    if (!rectangle.count({x, y})) {
+                        ASSERT_EQ(host.Sample(host.output[p], x, y), host.Sample(host.input[p], x, y))
+                            << x << "," << y << " at " << depth << " bits";
+                    }
+    }
 }
 
 TEST(RunFilter, UniformImageStaysUniform) {
@@ -196,8 +193,8 @@ TEST(RunFilter, RemovesADarkWire) {
             for (int32 x = 0; x < WiredImage::kWidth; ++x) {
                 if (!WiredImage::OnWire(x, y, 3, 0.02)) continue;
                 const size_t i = size_t(y) * WiredImage::kWidth + x;
-                before += std::abs(image.host.input[p][i] - Texture(p, x, y));
-                after += std::abs(image.host.output[p][i] - Texture(p, x, y));
+                before += std::abs(image.host.input[p][i] - WireTexture(p, x, y));
+                after += std::abs(image.host.output[p][i] - WireTexture(p, x, y));
             }
         EXPECT_LT(after, before * 0.2) << "plane " << p;
     }
@@ -206,7 +203,7 @@ TEST(RunFilter, RemovesADarkWire) {
 // The write-back's maps cover the wire rectangle, not the image.
 TEST(RunFilter, MemoryFollowsTheWireNotTheImage) {
     FakeHost host(700, 600, 1);
-    host.Paint([](int16, int32 x, int32 y) { return Texture(0, x, y); });
+    host.Paint([](int16, int32 x, int32 y) { return WireTexture(0, x, y); });
     host.MarkWire(300, 280, 330, 310, 20);
     EXPECT_EQ(host.Run(), noErr);
     EXPECT_LT(host.largestBuffer, 40000);

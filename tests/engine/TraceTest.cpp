@@ -24,7 +24,7 @@ struct TracedProfile {
         host.Paint([&](int16, int32, int32 y) { return across(std::clamp(10 + W - y, 0, W - 1)); });
         host.MarkWire(5, 10 + W / 2, 5 + N, 10 + W / 2, W);
         host.Setup(job);
-        traced = TraceWire(job);
+        traced = TraceWire<uint8>(job, kGreyPlanes);
     }
     int32 RunStart(int32 r) const { return job.runStart.Items<int32>()[r]; }
     int32 RunEnd(int32 r) const { return job.runEnd.Items<int32>()[r]; }

@@ -106,11 +106,11 @@ TEST(WriteBack, MatchesTheFullImageVersion) {
         host.MarkWire(w.x1, w.y1, w.x2, w.y2, w.width);
         WireJob job;
         host.Setup(job);
-        ASSERT_TRUE(TraceWire(job));
-        PlaneBlock block;
+        ASSERT_TRUE(TraceWire<uint8>(job, kGreyPlanes));
+        PlaneBlock<uint8> block;
         ASSERT_TRUE(RequestPlane(0, job, block));
-        SampleStrip(job, block);
-        FillRows(job);
+        SampleStrip(job, block, job.strip);
+        FillRows<uint8>(job);
         const std::vector<uint8> expected = ReferenceWriteBack(job, host.input[0], host.output[0]);
         ASSERT_TRUE(WriteBack(job, block));
         EXPECT_EQ(host.output[0], expected) << w.x1 << "," << w.y1 << " " << w.x2 << "," << w.y2;

@@ -121,7 +121,7 @@ TEST(AdvanceState, Depth16DeliversTwoByteSamples) {
     options.depth = 16;
     Host host(PatternImage(kW, kH, 3), options);
     FilterRecord& rec = host.record();
-    EXPECT_EQ(rec.imageMode, kModeRGB48);
+    EXPECT_EQ(rec.imageMode, plugInModeRGB48);
     AskInput(rec, R16(0, 0, 2, 3), 2, 2);
     ASSERT_EQ(host.requests().advance(), noErr);
     EXPECT_EQ(rec.depth, 16);

@@ -41,17 +41,65 @@ TEST(ImageFile, LosslessFormatsRoundTripGreyAndRgb) {
     EXPECT_EQ(ReadImage(dir / "a.jpeg").width, 13);
 }
 
-TEST(ImageFile, DropsOpaqueAlphaAndRefusesTransparency) {
+TEST(ImageFile, AlphaIsKeptAsTransparency) {
     TempDir dir;
-    Bytes greyAlpha = {10, 255, 20, 255};
-    WriteFileAtomically(dir / "ga.png", Png(2, 1, 2, greyAlpha));
-    Image grey = ReadImage(dir / "ga.png");
-    EXPECT_EQ(grey.channels, 1);
-    EXPECT_EQ(grey.pixels, (Bytes{10, 20}));
+    struct Case {
+        int channels;
+        Bytes pixels;
+    };
+    const Case cases[] = {{2, {10, 255, 20, 0, 30, 128}}, {4, {1, 2, 3, 255, 4, 5, 6, 128, 7, 8, 9, 0}}};
+    for (const Case& c : cases) {
+        WriteFileAtomically(dir / "in.png", Png(3, 1, c.channels, c.pixels));
+        const Image image = ReadImage(dir / "in.png");
+        EXPECT_TRUE(image.alpha) << c.channels;
+        EXPECT_EQ(image.channels, c.channels);
+        EXPECT_EQ(image.colourChannels(), c.channels - 1);
+        EXPECT_EQ(image.pixels, c.pixels);
+        for (const char* name : {"out.png", "out.tga"}) {
+            WriteImage(dir / name, image);
+            const Image back = ReadImage(dir / name);
+            EXPECT_TRUE(back.alpha && back.pixels == c.pixels) << name << " " << c.channels;
+        }
+    }
+}
 
-    Bytes rgba = {1, 2, 3, 255, 4, 5, 6, 128};
-    WriteFileAtomically(dir / "rgba.png", Png(2, 1, 4, rgba));
-    EXPECT_THROW(ReadImage(dir / "rgba.png"), HostError);
+// 16-bit samples as files hold them, 0..65535, in every PNG colour type.
+TEST(ImageFile, SixteenBitPngsRoundTrip) {
+    TempDir dir;
+    const uint8_t colourTypes[] = {0, 4, 2, 6};  // grey, grey + alpha, RGB, RGBA
+    for (const auto& [channels, alpha] : {std::pair{1, false}, {2, true}, {3, false}, {4, true}}) {
+        Image image{5, 3, channels, Bytes(size_t(5 * 3 * channels * 2)), 16, alpha};
+        for (int32_t y = 0; y < 3; ++y)
+            for (int32_t x = 0; x < 5; ++x)
+                for (int32_t c = 0; c < channels; ++c)
+                    image.setSample(x, y, c, uint32_t(x * 13001 + y * 257 + c * 3) % 65536);
+        image.setSample(4, 2, 0, 65535);
+        // Colours that agree everywhere could be written as grey: they are not.
+        for (int32_t y = 0; y < 3 && channels >= 3; ++y)
+            for (int32_t x = 0; x < 5; ++x)
+                for (int32_t c = 1; c < 3; ++c) image.setSample(x, y, c, image.sample(x, y, 0));
+        WriteImage(dir / "deep.png", image);
+        const Bytes file = ReadFile(dir / "deep.png", 1 << 20);
+        ASSERT_GT(file.size(), 26u);
+        EXPECT_EQ(file[24], 16) << "bit depth in the header";
+        EXPECT_EQ(file[25], colourTypes[channels - 1]) << "colour type";
+        const Image back = ReadImage(dir / "deep.png");
+        EXPECT_EQ(back.depth, 16) << channels;
+        EXPECT_EQ(back.alpha, alpha) << channels;
+        EXPECT_EQ(back.pixels, image.pixels) << channels;
+    }
+}
+
+// What a format cannot keep is refused before anything is written.
+TEST(ImageFile, FormatsThatWouldLoseDepthOrAlphaAreRefused) {
+    TempDir dir;
+    Image deep{2, 2, 3, Bytes(24), 16, false};
+    Image layer{2, 2, 4, Bytes(16), 8, true};
+    Image cmyk{2, 2, 4, Bytes(16), 8, false};
+    for (const char* name : {"a.jpg", "a.bmp", "a.tga"}) EXPECT_THROW(WriteImage(dir / name, deep), HostError) << name;
+    for (const char* name : {"a.jpg", "a.bmp"}) EXPECT_THROW(WriteImage(dir / name, layer), HostError) << name;
+    EXPECT_THROW(WriteImage(dir / "a.png", cmyk), HostError);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 0);
 }
 
 TEST(ImageFile, ClearErrorsForMissingAndNonImageFiles) {

@@ -71,16 +71,21 @@ ByteVector ExpectedPipl(const char (&codeProperty)[5]) {
     Property(pipl, "catg", 12, Writer().pstring("Linefix"));
     Property(pipl, "vers", 4, Writer().u32(0x00040000));
     Property(pipl, codeProperty, 12, Writer().cstring("PluginMain"));
-    Property(pipl, "mode", 4, Writer().u8(0x10).u8(0));
+    Property(pipl, "mode", 4, Writer().u8(0x58).u8(0x7C));
     Property(pipl, "hstm", 56,
              Writer().u32(0).code("lnfx").code("lnfx").u16(16000).cstring("d9543b0c-1981-11d4-97bc-00b0d0204936"));
-    Property(pipl, "enbl", 32, Writer().cstring("in (PSHOP_ImageMode, RGBMode)"));
+    Property(pipl, "enbl", 112,
+             Writer().cstring("in (PSHOP_ImageMode, GrayScaleMode, RGBMode, CMYKMode, LabMode, Gray16Mode, RGB48Mode, "
+                              "CMYK64Mode, Lab48Mode)"));
     Property(pipl, "ms32", 8, Writer().u32(2000000).u32(2000000));
     // Input and output handling, flags 1, flags 2 for each of the seven
-    // cases: only the flat image without selection is filtered (white matte).
+    // cases: the flat image without selection is filtered with white matte,
+    // a layer with transparency, editable or protected, without selection
+    // as it is (handling 1); nothing with a selection.
+    const uint8_t handling[7] = {4, 0, 0, 1, 0, 1, 0};
     const uint8_t flags1[7] = {0x06, 0x0E, 0x0E, 0x06, 0x0E, 0x06, 0x0E};
     Writer cases;
-    for (int i = 0; i < 7; ++i) cases.u8(i == 0 ? 4 : 0).u8(i == 0 ? 4 : 0).u8(flags1[i]).u8(0);
+    for (int i = 0; i < 7; ++i) cases.u8(handling[i]).u8(handling[i]).u8(flags1[i]).u8(0);
     Property(pipl, "fici", 28, cases);
     return pipl.bytes;
 }
@@ -179,8 +184,12 @@ TEST_P(Dll, PropertyListIsLaidOutAsHostsReadIt) {
     ASSERT_EQ(entries.size(), 10u);
     const auto mode = std::find_if(entries.begin(), entries.end(), [](const PiplEntry& e) { return e.key == "mode"; });
     ASSERT_NE(mode, entries.end());
-    ASSERT_FALSE(mode->data.empty());
-    EXPECT_TRUE(mode->data[0] & 0x10) << "RGB colour is not offered";
+    // Mode n is bit 0x80 >> n % 8 of byte n / 8.
+    std::set<int> modes;
+    for (size_t n = 0; n < mode->data.size() * 8; ++n)
+        if (mode->data[n / 8] & (0x80 >> n % 8)) modes.insert(int(n));
+    EXPECT_EQ(modes, (std::set<int>{1, 3, 4, 9, 10, 11, 12, 13}))
+        << "not grey, RGB, CMYK and Lab in 8 and 16 bits";
 }
 
 TEST_P(Dll, TerminologyDescribesTheWidthParameter) {

@@ -1,11 +1,16 @@
 #include "HostFixture.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <spawn.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <atomic>
 #include <cmath>
 #include <cstring>
+
+extern char** environ;
 
 namespace fs = std::filesystem;
 
@@ -208,6 +213,26 @@ Ptr PI_CDECL HandleSpy::Lock(Handle h, Boolean moveHigh) {
 void PI_CDECL HandleSpy::Unlock(Handle h) {
     ++active_->unlocks_[h];
     active_->original_->unlockProc(h);
+}
+
+int Spawn(const std::vector<std::string>& args, const fs::path& errors) {
+    std::vector<char*> argv;
+    for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
+    argv.push_back(nullptr);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 2, errors.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    pid_t pid = 0;
+    const int started = posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    int status = 0;
+    if (started != 0 || waitpid(pid, &status, 0) != pid || !WIFEXITED(status)) return -1;
+    return WEXITSTATUS(status);
+}
+
+std::string PointsArgument(const WirePoints& p) {
+    return std::to_string(p.startV) + "," + std::to_string(p.startH) + "," + std::to_string(p.endV) + "," +
+           std::to_string(p.endH);
 }
 
 ScratchDir::ScratchDir() {

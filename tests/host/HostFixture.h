@@ -83,6 +83,12 @@ private:
     bool failLocks_ = false;
 };
 
+// Runs the program with args; its messages go to errors. The exit code, or
+// -1 when it could not be started or did not exit normally.
+int Spawn(const std::vector<std::string>& args, const std::filesystem::path& errors);
+// The points as filterhost's --points takes them.
+std::string PointsArgument(const WirePoints& p);
+
 // A fresh folder, removed with everything in it at the end of the test.
 class ScratchDir {
 public:

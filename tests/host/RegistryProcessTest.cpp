@@ -1,41 +1,13 @@
 // The width remembered across host restarts: the command-line host, run as
 // separate processes with the built plug-in, sharing one registry file.
 #include <gtest/gtest.h>
-#include <spawn.h>
-#include <sys/wait.h>
-
-#include <fcntl.h>
 
 #include "HostFixture.h"
 #include "ImageFile.h"
 
-extern char** environ;
-
 namespace fs = std::filesystem;
 
 namespace {
-
-// Runs the program with args; its messages go to errors. The exit code, or
-// -1 when it could not be started or did not exit normally.
-int Spawn(const std::vector<std::string>& args, const fs::path& errors) {
-    std::vector<char*> argv;
-    for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
-    argv.push_back(nullptr);
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 2, errors.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    pid_t pid = 0;
-    const int started = posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ);
-    posix_spawn_file_actions_destroy(&actions);
-    int status = 0;
-    if (started != 0 || waitpid(pid, &status, 0) != pid || !WIFEXITED(status)) return -1;
-    return WEXITSTATUS(status);
-}
-
-std::string PointsArgument(const WirePoints& p) {
-    return std::to_string(p.startV) + "," + std::to_string(p.startH) + "," + std::to_string(p.endV) + "," +
-           std::to_string(p.endH);
-}
 
 class RegistryAcrossRuns : public ::testing::Test {
 protected:

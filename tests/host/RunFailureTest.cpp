@@ -91,14 +91,6 @@ INSTANTIATE_TEST_SUITE_P(TraceOrPlane, AdvanceStateError,
                          ::testing::Values(AdvanceCase{1, -36}, AdvanceCase{2, -1}, AdvanceCase{3, 17},
                                            AdvanceCase{4, memFullErr}));
 
-TEST(SixteenBitImage, IsRefusedBeforeAnythingIsWritten) {
-    HostOptions options;
-    options.depth = 16;
-    Host host(WiredImage(3), options);
-    ExpectStoppedAt(RepeatRun(host), paramErr, host);
-    EXPECT_TRUE(SameImage(host.output(), WiredImage(3)));
-}
-
 // Steps 1..5 trace the wire; then per plane: sample, fill, and three
 // write-back steps. The host answers "cancel" from the given step on.
 class CancelAtStep : public ::testing::TestWithParam<int32_t> {};

@@ -15,6 +15,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <functional>
 #include <optional>
 #include <string>
 #include <thread>
@@ -353,8 +354,6 @@ Image Crop(const Image& image, int32_t width, int32_t height, bool grey) {
     return part;
 }
 
-bool IsGrey(COLORREF c) { return GetRValue(c) == GetGValue(c) && GetGValue(c) == GetBValue(c); }
-
 // A grey image of 8000 x 6000: reduced by a large factor, and at full size
 // scrolled over thousands of pixels.
 void LargeImage(const PluginLoader& plugin) {
@@ -385,20 +384,69 @@ void LargeImage(const PluginLoader& plugin) {
     });
 }
 
-// Images the preview must cope with: 16-bit samples, a grey image smaller
-// than the area, a single pixel.
+// The photo as a CMYK image without black (cyan, magenta, yellow are the
+// red, green, blue that pass), so that it looks as the RGB photo does; or as
+// a layer whose left half is transparent.
+Image AsCmyk(const Image& rgb) {
+    Image cmyk{rgb.width, rgb.height, 4, {}};
+    for (size_t i = 0; i < rgb.pixels.size(); i += 3) {
+        cmyk.pixels.insert(cmyk.pixels.end(), rgb.pixels.begin() + i, rgb.pixels.begin() + i + 3);
+        cmyk.pixels.push_back(255);
+    }
+    return cmyk;
+}
+
+Image AsLayer(const Image& rgb) {
+    Image layer{rgb.width, rgb.height, 4, {}, 8, true};
+    for (int32_t y = 0; y < rgb.height; ++y)
+        for (int32_t x = 0; x < rgb.width; ++x) {
+            for (int32_t c = 0; c < 3; ++c) layer.pixels.push_back(rgb.at(x, y, c));
+            layer.pixels.push_back(x < rgb.width / 2 ? 0 : 255);
+        }
+    return layer;
+}
+
+// Opens the dialog over the host's image, checks the preview and takes its
+// picture.
+void ShowPreview(const PluginLoader& plugin, Host& host, const std::string& what, const char* shot,
+                 const std::function<void(const DialogView&)>& check) {
+    RunWithUser(host, plugin, [&](const Host&) {
+        const std::optional<DialogView> shown = AwaitDialog("for " + what);
+        if (!shown) return;
+        check(*shown);
+        Screenshot(shot);
+        PostCommand(shown->dialog, IDCANCEL);
+        WaitUntilGone(shown->dialog);
+    });
+}
+
+bool IsGrey(COLORREF c) { return GetRValue(c) == GetGValue(c) && GetGValue(c) == GetBValue(c); }
+
+// Images the preview must cope with: 16-bit samples, grey, CMYK, a layer with
+// transparency, a grey image smaller than the area, a single pixel.
 void UnusualImages(const PluginLoader& plugin, const Image& image) {
     HostOptions deep = Quiet();
     deep.depth = 16;
     Host deepHost(image, deep);
-    RunWithUser(deepHost, plugin, [](const Host&) {
-        const std::optional<DialogView> shown = AwaitDialog("for a 16-bit image");
-        if (!shown) return;
-        const DialogView& view = *shown;
-        HWND dialog = view.dialog;
-        Check(PixelAt(dialog, view.at(2, 2)) != GetSysColor(COLOR_BTNFACE), "the 16-bit image shows in the preview");
-        PostCommand(dialog, IDCANCEL);
-        WaitUntilGone(dialog);
+    ShowPreview(plugin, deepHost, "a 16-bit image", "deep", [](const DialogView& view) {
+        const COLORREF colour = PixelAt(view.dialog, view.middle());
+        Check(colour != GetSysColor(COLOR_BTNFACE) && !IsGrey(colour), "the 16-bit image shows in colour");
+    });
+    Host grey(Crop(image, image.width, image.height, true), Quiet());
+    ShowPreview(plugin, grey, "a grey image", "grey", [](const DialogView& view) {
+        const COLORREF colour = PixelAt(view.dialog, view.middle());
+        Check(colour != GetSysColor(COLOR_BTNFACE) && IsGrey(colour), "the grey image shows in grey");
+    });
+    Host cmyk(AsCmyk(image), Quiet());
+    ShowPreview(plugin, cmyk, "a CMYK image", "cmyk", [](const DialogView& view) {
+        const COLORREF colour = PixelAt(view.dialog, view.middle());
+        Check(colour != GetSysColor(COLOR_BTNFACE) && !IsGrey(colour), "the CMYK image shows in colour");
+    });
+    Host layer(AsLayer(image), Quiet());
+    ShowPreview(plugin, layer, "a layer with transparency", "layer", [](const DialogView& view) {
+        const POINT clear = view.at(1, 2), solid = view.at(4, 2);
+        Check(PixelAt(view.dialog, clear) == RGB(255, 255, 255), "its transparent half shows the white beneath");
+        Check(PixelAt(view.dialog, solid) != RGB(255, 255, 255), "its opaque half shows the photo");
     });
 
     Host small(Crop(image, 40, 30, true), Quiet());

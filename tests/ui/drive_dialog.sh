@@ -21,7 +21,7 @@ convert -size 900x600 xc:black -fill white \
 convert sky.png ground.png hills.png -composite -alpha off -depth 8 clean.png
 wire=(60 120 840 330)
 convert clean.png -stroke '#1c1c1c' -strokewidth 3 -draw "line ${wire[0]},${wire[1]} ${wire[2]},${wire[3]}" \
-  -depth 8 wired.png
+  -alpha off -depth 8 wired.png
 
 start_screenshots
 wine "$driver" Linefix.8bf wired.png "$(IFS=,; echo "${wire[*]}")" clean.png fixed.png "${shots[@]}"

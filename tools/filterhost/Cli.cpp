@@ -123,6 +123,7 @@ void Execute(const CommandLine& line, std::ostream& err) {
     std::optional<Session> session;
     if (line.replay) session = LoadSession(platform::PathFromUtf8(*line.session));
     Image image = ReadImage(in);
+    CheckWritable(out, image);  // the result has the input's depth and alpha
     if (line.points) CheckInside(*line.points, image);
     PluginLoader plugin(PluginPath(line));
     auto progress = std::make_shared<ProgressLine>(err);

@@ -32,8 +32,11 @@ const char kUsage[] =
     "                         in the home folder)\n"
     "  --help                 show this help\n"
     "\n"
-    "IN: 8-bit grey or RGB PNG, JPEG, BMP or TGA. OUT's format follows its extension\n"
-    "(.png, .jpg, .jpeg, .bmp, .tga). IN is never changed; OUT is written only on success.\n"
+    "IN: a grey or RGB PNG, JPEG, BMP or TGA image, 8 bits per channel or (PNG) 16;\n"
+    "with an alpha channel it is filtered as a layer with transparency, whose\n"
+    "alpha comes back unchanged. OUT's format follows its extension (.png, .jpg,\n"
+    ".jpeg, .bmp, .tga) and keeps IN's depth and alpha: 16 bits need .png, alpha\n"
+    ".png or .tga. IN is never changed; OUT is written only on success.\n"
     "With FILTERHOST_NO_BROWSER set, web pages the plug-in asks for are printed\n"
     "instead of opened.\n";
 

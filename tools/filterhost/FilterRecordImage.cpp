@@ -10,10 +10,18 @@ namespace {
 
 int16_t Clamp16(int32_t v) { return int16_t(std::min<int32_t>(v, INT16_MAX)); }
 
-int16_t ModeOf(const ImagePlanes& image) {
-    bool grey = image.planes() == 1;
-    if (image.depth() == 16) return grey ? kModeGray16 : kModeRGB48;
-    return grey ? plugInModeGrayScale : plugInModeRGBColor;
+// A layer's planes: its colour planes, then its transparency, as a host
+// passes a layer with transparency (editable, no selection).
+void DescribePlanes(FilterRecord& record, const ImagePlanes& image) {
+    record.planes = int16_t(image.planes());
+    if (!image.hasTransparency()) {
+        record.filterCase = kFilterCaseFlatImageNoSelection;
+        record.inNonLayerPlanes = record.outNonLayerPlanes = record.absNonLayerPlanes = record.planes;
+        return;
+    }
+    record.filterCase = kFilterCaseEditableTransparencyNoSelection;
+    record.inLayerPlanes = record.outLayerPlanes = record.absLayerPlanes = int16_t(image.colourPlanes());
+    record.inTransparencyMask = record.outTransparencyMask = record.absTransparencyMask = 1;
 }
 
 }  // namespace
@@ -25,10 +33,9 @@ void DescribeImage(FilterRecord& record, BigDocumentStruct* big, const ImagePlan
     record.imageSize = {Clamp16(h), Clamp16(w)};
     record.wholeSize = record.imageSize;
     record.filterRect = {0, 0, Clamp16(h), Clamp16(w)};
-    record.planes = int16_t(image.planes());
-    record.imageMode = ModeOf(image);
+    DescribePlanes(record, image);
+    record.imageMode = image.mode();
     record.depth = image.depth();
-    record.inNonLayerPlanes = record.outNonLayerPlanes = record.absNonLayerPlanes = record.planes;
     if (!big) return;
     *big = BigDocumentStruct{};
     big->imageSize32 = {h, w};

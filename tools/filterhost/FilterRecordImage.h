@@ -1,5 +1,6 @@
 // The image fields of the filter record and of the big document block: size,
-// planes, mode, depth and a filter rectangle covering the whole image.
+// planes (a layer's with its transparency plane), mode, depth, filter case
+// and a filter rectangle covering the whole image.
 #pragma once
 
 #include "ImagePlanes.h"

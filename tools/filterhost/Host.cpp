@@ -39,7 +39,8 @@ private:
 
 Host::Host(const Image& image, HostOptions options)
     : options_(std::move(options)),
-      input_(image, options_.depth),
+      source_(image),
+      input_(image, options_.depth ? options_.depth : image.depth, options_.lab),
       output_(input_),
       record_{},
       bigDocument_{},
@@ -69,7 +70,6 @@ Host::Host(const Image& image, HostOptions options)
     record_.handleProcs = handles_.procs();
     record_.displayPixels = DisplayPixels();
     record_.advanceState = requests_.proc();
-    record_.filterCase = kFilterCaseFlatImageNoSelection;
     record_.supportsPadding = true;
     record_.inputPadding = record_.outputPadding = record_.maskPadding = kPadErrorOnBounds;
     record_.samplingSupport = hostSupportsIntegralSampling;

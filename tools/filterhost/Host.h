@@ -32,7 +32,8 @@ struct HostOptions {
     bool descriptorParameters = true; // offer descriptorParameters ...
     bool descriptorProcs = true;      // ... with its read and write procedures
     OSType hostSig = kFilterhostSignature;
-    int32_t depth = 8;                // 8, or 16 for 2-byte samples 0..32768
+    int32_t depth = 0;                // 0: the image's own; 16 holds an 8-bit image in 2-byte samples 0..32768
+    bool lab = false;                 // the three colour channels are L, a, b
     int64_t bufferSpace = int64_t(256) << 20;
     std::filesystem::path registryFile;  // empty: the registry lives in memory only
     bool openBrowser = true;          // BrowseUrl starts the system's browser; false: only records
@@ -87,7 +88,10 @@ public:
     std::optional<Descriptor> recordedDescriptor() const;  // what the descriptor handle holds now
     int16_t recordInfo() const;
 
-    Image output() const { return output_.toImage(); }
+    // The result as an image like the one given: its depth, channels and alpha.
+    Image output() const { return output_.toImage(input_, source_); }
+    const ImagePlanes& inputPlanes() const { return input_; }
+    const ImagePlanes& outputPlanes() const { return output_; }
     FilterRecord& record() { return record_; }
     HandleSuite& handles() { return handles_; }
     BufferSuite& buffers() { return buffers_; }
@@ -111,6 +115,7 @@ private:
     void offerOwnerWindow();
 
     HostOptions options_;
+    Image source_;
     ImagePlanes input_;
     ImagePlanes output_;
     FilterRecord record_;

@@ -13,13 +13,12 @@ constexpr OSType kFilterhostSignature = FourCC("FHst");
 constexpr OSType kFilterKind = FourCC("8BFM");
 constexpr Fixed kFixedOne = 0x10000;
 
-enum : int16 { kModeGray16 = 10, kModeRGB48 = 11 };
 enum : int16 {
     kPadEdgeReplication = -1,
     kPadNone = -2,
     kPadErrorOnBounds = -3,
 };
-enum : int16 { kFilterCaseFlatImageNoSelection = 1 };
+enum : int16 { kFilterCaseFlatImageNoSelection = 1, kFilterCaseEditableTransparencyNoSelection = 4 };
 
 enum : OSErr { kIoErr = -36, kNilHandleErr = -109 };
 constexpr SPErr kSPUnimplementedError = 0x21494D50;  // '!IMP'
