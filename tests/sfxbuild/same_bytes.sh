@@ -33,7 +33,7 @@ check "64-bit with settings and elevation: the same bytes" \
 
 # A volume set: the program and each volume.
 same_volumes() {
-  "$native" --volume-size 16k files.7z native-set.exe && wine "$windows" --volume-size 16k files.7z windows-set.exe &&
+  "$native" --volume-size 4k files.7z native-set.exe && wine "$windows" --volume-size 4k files.7z windows-set.exe &&
     cmp native-set.exe windows-set.exe && [ -e native-set.002 ] || return 1
   for volume in native-set.[0-9][0-9][0-9]; do cmp "$volume" "windows-set.${volume##*.}" || return 1; done
   [ ! -e "windows-set.$(printf '%03d' $(($(ls native-set.[0-9]* | wc -l) + 2)))" ]

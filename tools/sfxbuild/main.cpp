@@ -39,7 +39,10 @@ int main(int argc, char** argv) {
             return 0;
         }
         const BuildResult result = BuildSfx(options);
-        if (!result.volumes.empty())
+        if (result.volumes.size() == 1)
+            std::printf("sfxbuild: %s and its volume %s: ship them together, in one folder\n", options.output.c_str(),
+                        result.volumes.front().c_str());
+        else if (!result.volumes.empty())
             std::printf("sfxbuild: %s and its volumes %s to %s: ship them together, in one folder\n",
                         options.output.c_str(), result.volumes.front().c_str(), result.volumes.back().c_str());
         for (const std::string& stray : result.strayVolumes)
