@@ -98,7 +98,13 @@ run_language() {  # run_language NAME LOCALE LANGUAGE_FILE CODEPAGE
       timeout 300 wine "${args[@]}") 2>"$lang/err-$name.txt" || status=$?
     local ms
     ms=$(tr -d '\r' <"$lang/err-$name.txt" | awk '$1 == "br7zsfx:" && $2 == "cleaned" { print $3 }')
-    check "$lang $name: ends by itself after ${ms:-no} ms of its own time (at most 10 s)" test "${ms:-99999}" -le 10000
+    # Wine's ShellExecute waits until the file run afterwards has started,
+    # which under the emulator is the slow start of a second program: the
+    # machine's time, not this one's.
+    local limit=10000
+    [ "$name" = sound ] && i386_emulated && limit=120000
+    check "$lang $name: ends by itself after ${ms:-no} ms of its own time (at most $((limit / 1000)) s)" \
+      test "${ms:-99999}" -le "$limit"
     check "$lang $name: exit code $status, $code expected" test "$status" = "$code"
     local lines
     lines=$(tr -d '\r' <"$lang/err-$name.txt" | grep -v -e '^fixme:' -e '^err:' -e '^wine:' -e '^br7zsfx: ' || true)
@@ -121,12 +127,6 @@ run_language() {  # run_language NAME LOCALE LANGUAGE_FILE CODEPAGE
   check "$lang tested: nothing written" test -z "$(ls -A "$lang/out-tested")"
   check "$lang volume: nothing written" test -z "$(ls -A "$lang/out-volume")"
 }
-
-# The first program start under the emulator, where 32-bit programs run
-# emulated, takes most of a minute translating Wine's own code; that is the
-# machine's time, not the program's, so one start goes first, unjudged.
-mkdir -p warm-up && cp made/sound.exe warm-up/
-(cd warm-up && timeout 300 wine sound.exe -u -x -d "$(win "$work/warm-up/out")") 2>/dev/null || true
 
 run_language english C.UTF-8 "$languages/English.txt" CP1252
 [ -n "${WINE_SMOKE:-}" ] || run_language russian ru_RU.UTF-8 "$languages/Russian.txt" CP1251
