@@ -61,13 +61,13 @@ CASES
 # What the line holds: message K of the language text in UTF-8, "%s" given
 # (without a name, what comes before it, as the password window's caption
 # drops "for"), escapes as blanks; or the fixed text.
-expected_text() {  # expected_text SPEC LANGUAGE_FILE CODEPAGE
-  local spec=$1 text
-  case $spec in
-    [0-9]*) text=$(sed -n "s/^${spec%%:*}=//p" "$2" | tr -d '\r' | iconv -f "$3" -t UTF-8) ;;
-    *) printf '%s' "$spec"; return ;;
+expected_text() {  # expected_text EXPECT LANGUAGE_FILE CODEPAGE
+  local expect=$1 text
+  case $expect in
+    [0-9]*) text=$(sed -n "s/^${expect%%:*}=//p" "$2" | tr -d '\r' | iconv -f "$3" -t UTF-8) ;;
+    *) printf '%s' "$expect"; return ;;
   esac
-  if [[ $spec == *:* ]]; then text=${text/\%s/${spec#*:}}; else text=${text%%%s*}; text=${text% }; text=${text% for}; fi
+  if [[ $expect == *:* ]]; then text=${text/\%s/${expect#*:}}; else text=${text%%%s*}; text=${text% }; text=${text% for}; fi
   printf '%s' "$text" | sed 's/\\[rnt]/ /g; s/  */ /g; s/ *$//'
 }
 
@@ -87,7 +87,7 @@ arguments_of() {  # arguments_of LINE OUT: sets `args`
 run_language() {  # run_language NAME LOCALE LANGUAGE_FILE CODEPAGE
   local lang=$1 locale=$2 file=$3 codepage=$4
   mkdir -p "$lang" && cp -r made/. "$lang/"
-  while IFS=$'\t' read -r name code spec line; do
+  while IFS=$'\t' read -r name code expect line; do
     local out="$work/$lang/out-$name"
     mkdir -p "$out"
     [ "$name" = keep ] || [ "$name" = ask ] && printf 'the user\x27s own\n' >"$out/mid.txt"
@@ -109,7 +109,7 @@ run_language() {  # run_language NAME LOCALE LANGUAGE_FILE CODEPAGE
     local lines
     lines=$(tr -d '\r' <"$lang/err-$name.txt" | grep -v -e '^fixme:' -e '^err:' -e '^wine:' -e '^br7zsfx: ' || true)
       local found=no alternative alternatives
-      IFS='|' read -ra alternatives <<<"$spec"
+      IFS='|' read -ra alternatives <<<"$expect"
       for alternative in "${alternatives[@]}"; do
         grep -qF -- "$(expected_text "$alternative" "$file" "$codepage")" <<<"$lines" && found=yes
       done
