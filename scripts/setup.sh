@@ -20,6 +20,11 @@ packages=(
   7zip dpkg-dev python3
   osslsigncode openssl
 )
+# --bench: also the references the engine's quality benchmark measures the
+# plug-in against (never a dependency of the plug-in itself).
+if [ "${1:-}" = --bench ]; then
+  packages+=(python3-opencv python3-skimage)
+fi
 
 SUDO=""
 [ "$(id -u)" -ne 0 ] && SUDO="sudo"

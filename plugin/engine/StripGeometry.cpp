@@ -22,9 +22,9 @@ int32 Fold(int32 c, int32 extent) {
 
 }  // namespace
 
-void SetupGeometry(WireJob& job, const PluginData& data, int32 wireAreaWidth, const VRect& area,
+void SetupGeometry(WireJob& job, WirePoint first, WirePoint last, int32 wireAreaWidth, const VRect& area,
                    int32 planes) {
-    int32 x1 = data.startH, y1 = data.startV, x2 = data.endH, y2 = data.endV;
+    int32 x1 = first.h, y1 = first.v, x2 = last.h, y2 = last.v;
     if (y1 > y2) {
         std::swap(x1, x2);
         std::swap(y1, y2);

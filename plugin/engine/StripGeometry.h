@@ -6,9 +6,10 @@
 #include "ParamBlocks.h"
 #include "WireJob.h"
 
-// Orders the points top-first and derives the strip's size, step and origin,
-// the area and the progress total. A zero strip length leaves the rest unset.
-void SetupGeometry(WireJob& job, const PluginData& data, int32 wireAreaWidth, const VRect& area,
+// Orders the strip's two end points top-first and derives its size, step and
+// origin, the area and the progress total of one strip. A zero strip length
+// leaves the rest unset.
+void SetupGeometry(WireJob& job, WirePoint first, WirePoint last, int32 wireAreaWidth, const VRect& area,
                    int32 planes);
 
 ImagePoint StripToImage(const WireJob& job, int32 i, int32 j);

@@ -136,7 +136,7 @@ int16 FakeHost::Run() {
 
 void FakeHost::Setup(WireJob& job) {
     const VRect area = {0, 0, height, width};
-    SetupGeometry(job, data, params.wireAreaWidth, area, planes);
+    SetupGeometry(job, WirePointAt(data, 0), WirePointAt(data, 1), params.wireAreaWidth, area, planes);
     record.inputRate = record.maskRate = 0x10000;
     SetInRect(area);
     SetOutRect(area);

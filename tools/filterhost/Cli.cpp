@@ -45,8 +45,10 @@ void CheckDistinct(const fs::path& in, const fs::path& out) {
     if (fs::equivalent(in, out, ec)) throw HostError("OUT is the same file as IN; IN is never overwritten");
 }
 
-void CheckInside(const WirePoints& p, const Image& image) {
-    for (auto [v, h] : {std::pair{p.startV, p.startH}, std::pair{p.endV, p.endH}})
+void CheckInside(const CommandLine& line, const Image& image) {
+    std::vector<WirePoint> points{{line.points->startV, line.points->startH}, {line.points->endV, line.points->endH}};
+    points.insert(points.end(), line.laterPoints.begin(), line.laterPoints.end());
+    for (auto [v, h] : points)
         if (v >= image.height || h >= image.width)
             throw HostError("--points: point " + std::to_string(v) + "," + std::to_string(h) + " lies outside the " +
                             std::to_string(image.width) + " x " + std::to_string(image.height) + " image");
@@ -82,7 +84,7 @@ private:
 
 Outcome RunPlugin(Host& host, PluginMainProc entry, const CommandLine& line, const std::optional<Session>& session) {
     if (line.dialog) return host.runInteractive(entry);
-    if (!session) return host.runFirst(entry, {line.points, line.width});
+    if (!session) return host.runFirst(entry, {line.points, line.width, line.laterPoints});
     if (!session->parameters.empty()) host.setParameters(session->parameters);
     if (!session->data.empty()) host.setData(session->data);
     host.setScript(session->descriptor.value_or(Descriptor{}), plugInDialogDontDisplay);
@@ -124,7 +126,7 @@ void Execute(const CommandLine& line, std::ostream& err) {
     if (line.replay) session = LoadSession(platform::PathFromUtf8(*line.session));
     Image image = ReadImage(in);
     CheckWritable(out, image);  // the result has the input's depth and alpha
-    if (line.points) CheckInside(*line.points, image);
+    if (line.points) CheckInside(line, image);
     PluginLoader plugin(PluginPath(line));
     auto progress = std::make_shared<ProgressLine>(err);
     HostOptions options;

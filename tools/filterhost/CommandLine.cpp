@@ -17,8 +17,10 @@ const char kUsage[] =
     "\n"
     "Options:\n"
     "  --plugin PATH          plug-in to load (default: the one next to filterhost)\n"
-    "  --points V1,H1,V2,H2   the wire's two end points as row,column pairs\n"
-    "                         (required unless --replay)\n"
+    "  --points V1,H1,V2,H2[,V3,H3...]\n"
+    "                         the wire's points as row,column pairs: its two end\n"
+    "                         points, then for a wire that sags further points\n"
+    "                         along it, up to 16 in all (required unless --replay)\n"
     "  --width N              width of the wire area in pixels, 5..200\n"
     "                         (default: the plug-in's remembered width)\n"
     "  --session FILE         save the filter's state in FILE after a successful run\n"
@@ -50,15 +52,22 @@ int32_t ParseInt(const std::string& text, const std::string& option) {
     return int32_t(v);
 }
 
-WirePoints ParsePoints(const std::string& text) {
+// The first two pairs are the end points, the rest the later points.
+std::vector<WirePoint> ParsePoints(const std::string& text) {
     std::vector<int32_t> values;
     std::stringstream in(text);
     for (std::string part; std::getline(in, part, ',');) values.push_back(ParseInt(part, "--points"));
-    if (values.size() != 4 || text.back() == ',')
-        throw HostError("--points needs four numbers: startV,startH,endV,endH");
+    if (values.size() < 4 || values.size() % 2 != 0 || text.back() == ',')
+        throw HostError("--points needs row,column pairs: V1,H1,V2,H2 and up to " +
+                        std::to_string(kMaxWirePoints - 2) + " pairs more");
+    if (values.size() > size_t(2 * kMaxWirePoints))
+        throw HostError("--points gives " + std::to_string(values.size() / 2) + " points; a wire takes at most " +
+                        std::to_string(kMaxWirePoints));
     for (int32_t v : values)
         if (v < 0) throw HostError("--points: coordinates cannot be negative");
-    return {values[0], values[1], values[2], values[3]};
+    std::vector<WirePoint> points;
+    for (size_t i = 0; i < values.size(); i += 2) points.push_back({values[i], values[i + 1]});
+    return points;
 }
 
 int32_t ParseWidth(const std::string& text) {
@@ -118,13 +127,18 @@ private:
         else if (name == "--dialog") line_.dialog = true;
         else if (name == "--about") line_.about = true;
         else if (name == "--plugin") SetOnce(line_.plugin, takeValue(), name);
-        else if (name == "--points") SetOnce(line_.points, ParsePoints(takeValue()), name);
+        else if (name == "--points") takePoints(ParsePoints(takeValue()));
         else if (name == "--width") SetOnce(line_.width, ParseWidth(takeValue()), name);
         else if (name == "--session") SetOnce(line_.session, takeValue(), name);
         else if (name == "--registry") SetOnce(line_.registry, takeValue(), name);
         else throw HostError("unknown option " + name + " (see --help)");
         if (inlineValue && (name == "--help" || name == "--replay" || name == "--dialog" || name == "--about"))
             throw HostError(name + " takes no value");
+    }
+
+    void takePoints(const std::vector<WirePoint>& points) {
+        SetOnce(line_.points, WirePoints{points[0].v, points[0].h, points[1].v, points[1].h}, "--points");
+        line_.laterPoints.assign(points.begin() + 2, points.end());
     }
 
     void checkAbout(const std::vector<std::string>& positional) const {

@@ -11,6 +11,7 @@ struct CommandLine {
     bool help = false;
     std::optional<std::string> plugin;
     std::optional<WirePoints> points;
+    std::vector<WirePoint> laterPoints;  // points 3.. of --points, for a wire that sags
     std::optional<int32_t> width;
     bool replay = false;
     bool dialog = false;  // the plug-in's own dialog marks the wire

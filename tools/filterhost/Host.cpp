@@ -158,7 +158,12 @@ void Host::storeFirstRun(const FirstRun& settings) {
         store(data, offsetof(PluginData, startH), settings.points->startH, "data");
         store(data, offsetof(PluginData, endV), settings.points->endV, "data");
         store(data, offsetof(PluginData, endH), settings.points->endH, "data");
-        store(data, offsetof(PluginData, pointCount), 2, "data");
+        for (size_t k = 0; k < settings.laterPoints.size(); ++k) {
+            const size_t at = offsetof(PluginData, laterPoints) + k * sizeof(WirePoint);
+            store(data, at + offsetof(WirePoint, v), settings.laterPoints[k].v, "data");
+            store(data, at + offsetof(WirePoint, h), settings.laterPoints[k].h, "data");
+        }
+        store(data, offsetof(PluginData, pointCount), int32_t(2 + settings.laterPoints.size()), "data");
     }
     if (settings.width) store(record_.parameters, offsetof(Parameters, wireAreaWidth), *settings.width, "parameters");
 }

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <memory>
 #include <optional>
+#include <vector>
 
 #include "ActionDescriptors.h"
 #include "BasicSuite.h"
@@ -14,6 +15,7 @@
 #include "HandleSuite.h"
 #include "HostWindow.h"
 #include "ImageRequests.h"
+#include "ParamBlocks.h"
 #include "ProgressMonitor.h"
 #include "Registry.h"
 #include "RegistrySuite.h"
@@ -49,6 +51,7 @@ struct WirePoints {
 struct FirstRun {
     std::optional<WirePoints> points;
     std::optional<int32_t> width;  // recorded in the script; otherwise the plug-in's own width stands
+    std::vector<WirePoint> laterPoints{};  // with points: points 3.., at most kMaxWirePoints - 2
 };
 
 // Where a run stopped: the selector and the plug-in's (or advanceState's) code.
