@@ -80,7 +80,7 @@ def wire_area_width(points, row):
     for (v1, h1), (v2, h2) in zip(points, points[1:]):
         for x in np.linspace(h1, h2, 64):
             bow = max(bow, abs(row(x) - (v1 + (v2 - v1) * (x - h1) / max(h2 - h1, 1))))
-    return int(min(200, 2 * math.ceil(bow) + 20))
+    return int(min(200, 2 * math.ceil(bow) + 16))
 
 
 def run_filterhost(filterhost, work, source, target, points, width):

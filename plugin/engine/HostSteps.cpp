@@ -39,6 +39,12 @@ bool RequestPlane(int16 plane, const WireJob& job, PlaneBlock<Sample>& block) {
 template bool RequestPlane(int16, const WireJob&, PlaneBlock<uint8>&);
 template bool RequestPlane(int16, const WireJob&, PlaneBlock<uint16>&);
 
+bool ReportSteps(WireJob& job, int32 count) {
+    for (int32 n = 0; n < count; ++n)
+        if (!ReportStep(job)) return false;
+    return true;
+}
+
 bool ReportStep(WireJob& job) {
     ++job.progressDone;
     if (gFilterRecord->progressProc) gFilterRecord->progressProc(job.progressDone, job.progressTotal);

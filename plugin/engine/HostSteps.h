@@ -12,3 +12,6 @@ bool RequestPlane(int16 plane, const WireJob& job, PlaneBlock<Sample>& block);
 // Counts one progress step, shows it and asks whether to stop. False (result
 // userCanceledErr, -128) when the user cancelled.
 bool ReportStep(WireJob& job);
+
+// ReportStep `count` times, for steps with nothing to do.
+bool ReportSteps(WireJob& job, int32 count);

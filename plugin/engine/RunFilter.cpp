@@ -1,5 +1,6 @@
 #include "RunFilter.h"
 
+#include "CoverRepair.h"
 #include "FillRows.h"
 #include "HostSteps.h"
 #include "PlaneSet.h"
@@ -8,6 +9,7 @@
 #include "StripGeometry.h"
 #include "TraceWire.h"
 #include "WirePath.h"
+#include "WireProfile.h"
 #include "WriteBack.h"
 
 namespace {
@@ -19,6 +21,9 @@ constexpr Fixed kFullRate = 0x10000;
 // A piece is traced as its strip runs on past a joint by half the strip's
 // width, so that the wire is followed through the joint where it is whole.
 int32 JointOverlap(int32 stripWidth) { return stripWidth / 2; }
+// A path's pieces repair the wire to this many pixels past the path's two
+// end points, so that the pixels marked last are repaired too.
+constexpr double kPathEndReach = 3;
 
 struct RunSetup {
     WirePath path;
@@ -27,16 +32,12 @@ struct RunSetup {
     PlaneSet planes;
 };
 
-// The first piece reads the image as the host delivered it; each later one
-// reads it as the pieces before it left it, the output.
+// A lone piece, the wire of a two-point marking: traced, filled row by row
+// and written back with its texture, as such runs always were.
 template <typename Sample>
-bool RepairPlane(WireJob& job, int16 plane, bool afterEarlierPieces) {
+bool RepairPlane(WireJob& job, int16 plane) {
     PlaneBlock<Sample> block;
     if (!RequestPlane(plane, job, block)) return false;
-    if (afterEarlierPieces) {
-        block.in = block.out;
-        block.inRowBytes = block.outRowBytes;
-    }
     SampleStrip(job, block, job.strip);
     if (!ReportStep(job)) return false;
     FillRows<Sample>(job);
@@ -44,20 +45,41 @@ bool RepairPlane(WireJob& job, int16 plane, bool afterEarlierPieces) {
     return WriteBack(job, block);
 }
 
-// One piece: traced on the image as delivered, where the wire is whole, then
-// repaired in every plane. Its buffers are released before the next piece.
+// A piece of a path: traced, then measured on the image as delivered, where
+// the wire is whole, and repaired over what the pieces before it left.
+template <typename Sample>
+bool RepairPathPiece(WireJob& job, const PlaneSet& planes, const PieceLimits& limits) {
+    WireProfile profile;
+    if (!MeasureWire<Sample>(job, planes, profile)) return false;
+    for (int16 plane = 0; plane < planes.colourPlanes; ++plane) {
+        PlaneBlock<Sample> block;
+        if (profile.found ? !RequestPlane(plane, job, block) || !RepairByCover(job, block, profile, limits)
+                          : !ReportSteps(job, 5))
+            return false;
+    }
+    return true;
+}
+
+// Piece k; its buffers are released before the next piece.
 template <typename Sample>
 bool RemovePiece(const RunSetup& run, int32 k, int32& progressDone) {
     const int32 pieces = run.path.count - 1;
     WirePoint first, last;
-    PieceEnds(run.path, k, JointOverlap(run.width), first, last);
+    const int32 overlap = JointOverlap(run.width);
+    PieceEnds(run.path, k, overlap, pieces > 1 ? overlap : 0, first, last);
     WireJob job;
     SetupGeometry(job, first, last, run.width, run.area, run.planes.colourPlanes);
     job.progressTotal *= pieces;
     job.progressDone = progressDone;
     if (!TraceWire<Sample>(job, run.planes)) return false;
-    for (int16 plane = 0; plane < run.planes.colourPlanes; ++plane)
-        if (!RepairPlane<Sample>(job, plane, k > 0)) return false;
+    if (pieces > 1) {
+        PieceLimits limits{{}, kPathEndReach};
+        PieceCaps(run.path, k, limits.caps);
+        if (!RepairPathPiece<Sample>(job, run.planes, limits)) return false;
+    } else {
+        for (int16 plane = 0; plane < run.planes.colourPlanes; ++plane)
+            if (!RepairPlane<Sample>(job, plane)) return false;
+    }
     progressDone = job.progressDone;
     return true;
 }

@@ -11,12 +11,9 @@ double Distance(WirePoint a, WirePoint b) {
     return std::sqrt(dv * dv + dh * dh);
 }
 
-// `from` moved away from `toward` along their line, by `by` pixels but at
-// most by the length of `beyond` - `from`, the piece on the far side.
-WirePoint Extend(WirePoint from, WirePoint toward, WirePoint beyond, int32 by) {
-    const double length = Distance(from, toward);
-    const double reach = std::min(double(by), Distance(from, beyond));
-    const double k = reach / length;
+// `from` moved away from `toward` along their line by `reach` pixels.
+WirePoint Extend(WirePoint from, WirePoint toward, double reach) {
+    const double k = reach / Distance(from, toward);
     return {TruncateToInt(std::round(from.v + (double(from.v) - toward.v) * k)),
             TruncateToInt(std::round(from.h + (double(from.h) - toward.h) * k))};
 }
@@ -33,8 +30,24 @@ WirePath ReadWirePath(const PluginData& data) {
     return path;
 }
 
-void PieceEnds(const WirePath& path, int32 k, int32 overlap, WirePoint& first, WirePoint& last) {
+void PieceCaps(const WirePath& path, int32 k, EndCap caps[2]) {
+    auto cap = [](WirePoint end, WirePoint inner) {
+        const double length = Distance(end, inner);
+        return EndCap{true, end.h + 0.5, end.v + 0.5, (double(end.h) - inner.h) / length, (double(end.v) - inner.v) / length};
+    };
+    caps[0] = k == 0 ? cap(path.points[0], path.points[1]) : EndCap{};
+    caps[1] = k + 2 == path.count ? cap(path.points[k + 1], path.points[k]) : EndCap{};
+}
+
+bool BeyondCaps(const EndCap caps[2], double x, double y, double reach) {
+    for (int32 i = 0; i < 2; ++i)
+        if (caps[i].active && (x - caps[i].x) * caps[i].ux + (y - caps[i].y) * caps[i].uy > reach) return true;
+    return false;
+}
+
+void PieceEnds(const WirePath& path, int32 k, int32 overlap, int32 endReach, WirePoint& first, WirePoint& last) {
     const WirePoint* p = path.points;
-    first = k > 0 ? Extend(p[k], p[k + 1], p[k - 1], overlap) : p[k];
-    last = k + 2 < path.count ? Extend(p[k + 1], p[k], p[k + 2], overlap) : p[k + 1];
+    // Past a joint, never farther than the next point.
+    first = Extend(p[k], p[k + 1], k > 0 ? std::min<double>(overlap, Distance(p[k], p[k - 1])) : endReach);
+    last = Extend(p[k + 1], p[k], k + 2 < path.count ? std::min<double>(overlap, Distance(p[k + 1], p[k + 2])) : endReach);
 }
