@@ -62,9 +62,19 @@ void HandleHorizontalScroll(HWND dialog, WPARAM wParam, HWND from) {
     }
 }
 
-void HandleClickAt(HWND dialog, LPARAM lParam) {
-    if (HandleClick(CurrentPort(dialog), int16(GET_X_LPARAM(lParam)), int16(GET_Y_LPARAM(lParam))))
-        InvalidatePreview(dialog);
+// Shift as it was held at the press extends the wire by a point.
+void HandleClickAt(HWND dialog, WPARAM wParam, LPARAM lParam) {
+    const PressKind kind = (wParam & MK_SHIFT) ? PressKind::kExtend : PressKind::kPlain;
+    switch (HandleClick(CurrentPort(dialog), int16(GET_X_LPARAM(lParam)), int16(GET_Y_LPARAM(lParam)), kind)) {
+        case PressOutcome::kMarked:
+            InvalidatePreview(dialog);
+            break;
+        case PressOutcome::kRefused:
+            MessageBeep(MB_OK);
+            break;
+        case PressOutcome::kIgnored:
+            break;
+    }
 }
 
 }  // namespace
@@ -87,7 +97,7 @@ extern "C" INT_PTR CALLBACK LinefixProc(HWND dialog, UINT message, WPARAM wParam
             ScrollPreview(dialog, kVerticalBarId, wParam);
             return FALSE;
         case WM_LBUTTONDOWN:
-            HandleClickAt(dialog, lParam);
+            HandleClickAt(dialog, wParam, lParam);
             return FALSE;
         case WM_DESTROY:
             if (gToolbar) ReleaseToolbar(gToolbar);
