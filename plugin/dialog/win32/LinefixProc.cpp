@@ -5,6 +5,7 @@
 
 #include "DialogIds.h"
 #include "DialogInit.h"
+#include "MarkingKeys.h"
 #include "PaintPreview.h"
 #include "PluginState.h"
 #include "PointMarking.h"
@@ -77,12 +78,17 @@ void HandleClickAt(HWND dialog, WPARAM wParam, LPARAM lParam) {
     }
 }
 
+void HandleKey(HWND dialog, WPARAM key) {
+    if (key == VK_BACK && RemoveLastPoint(*gData)) InvalidatePreview(dialog);
+}
+
 }  // namespace
 
 extern "C" INT_PTR CALLBACK LinefixProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_INITDIALOG:
             InitialiseDialog(dialog);
+            RouteMarkingKeys(dialog);
             return FALSE;
         case WM_PAINT:
             if (PreviewMayPaint()) PaintPreview(dialog);
@@ -99,7 +105,11 @@ extern "C" INT_PTR CALLBACK LinefixProc(HWND dialog, UINT message, WPARAM wParam
         case WM_LBUTTONDOWN:
             HandleClickAt(dialog, wParam, lParam);
             return FALSE;
+        case WM_KEYDOWN:
+            HandleKey(dialog, wParam);
+            return FALSE;
         case WM_DESTROY:
+            StopRoutingMarkingKeys();
             if (gToolbar) ReleaseToolbar(gToolbar);
             gToolbar = nullptr;
             return FALSE;
