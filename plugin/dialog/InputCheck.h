@@ -3,7 +3,7 @@
 
 enum class InputProblem {
     kNone,
-    kNoWire,             // fewer than two points marked
+    kNoWire,             // fewer than two points marked (or more than a record holds)
     kWidthOutOfRange,    // the width lies outside 5..200
 };
 

@@ -20,36 +20,18 @@ int32 ToImage(int32 screen, int32 imageStart, int32 filterExtent) {
     return std::clamp(position, 0, std::max(filterExtent - 1, 0));
 }
 
-void StorePoint(int32 v, int32 h) {
-    PluginData& data = *gData;
-    switch (data.pointCount) {
-        case 0:
-            data.startV = v;
-            data.startH = h;
-            data.pointCount = 1;
-            break;
-        case 1:
-            data.endV = v;
-            data.endH = h;
-            data.pointCount = 2;
-            break;
-        default:
-            data.pointCount = 0;
-            break;
-    }
-}
-
 }  // namespace
 
-bool HandleClick(const PreviewPort& port, int32 x, int32 y) {
+PressOutcome HandleClick(const PreviewPort& port, int32 x, int32 y, PressKind kind) {
     const ScreenRect image = GetImageRect(port);
     const ScreenRect visible = Intersect(image, port.area);
-    if (IsEmpty(visible)) return false;
-    if (!WithinBand(x, visible.left, visible.right) || !WithinBand(y, visible.top, visible.bottom)) return false;
+    if (IsEmpty(visible)) return PressOutcome::kIgnored;
+    if (!WithinBand(x, visible.left, visible.right) || !WithinBand(y, visible.top, visible.bottom))
+        return PressOutcome::kIgnored;
     x = std::clamp(x, visible.left, visible.right - 1);
     y = std::clamp(y, visible.top, visible.bottom - 1);
     const VRect filter = GetFilterRect();
-    StorePoint(ToImage(y, image.top, Span(filter.top, filter.bottom)),
-               ToImage(x, image.left, Span(filter.left, filter.right)));
-    return true;
+    const WirePoint point{ToImage(y, image.top, Span(filter.top, filter.bottom)),
+                          ToImage(x, image.left, Span(filter.left, filter.right))};
+    return MarkPoint(*gData, point, kind) ? PressOutcome::kMarked : PressOutcome::kRefused;
 }

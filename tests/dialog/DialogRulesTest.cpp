@@ -7,14 +7,20 @@
 #include "InputCheck.h"
 #include "ScrollStep.h"
 
-TEST(InputCheck, NeedsTwoPointsThenAWidthInRange) {
+TEST(InputCheck, NeedsTwoToSixteenPointsThenAWidthInRange) {
     DialogHost dialog(PositionImage(20, 20, 3));
     dialog.Call([] {
         gParams->wireAreaWidth = 300;  // the wire is checked first
-        for (int32 count : {0, 1}) {
+        for (int32 count : {-1, 0, 1, kMaxWirePoints + 1}) {
             gData->pointCount = count;
             EXPECT_EQ(CheckInput(), InputProblem::kNoWire) << count;
         }
+        gParams->wireAreaWidth = 50;
+        for (int32 count = 2; count <= kMaxWirePoints; ++count) {
+            gData->pointCount = count;
+            EXPECT_EQ(CheckInput(), InputProblem::kNone) << count;
+        }
+        gParams->wireAreaWidth = 300;
         gData->pointCount = 2;
         EXPECT_EQ(CheckInput(), InputProblem::kWidthOutOfRange);
         for (int32 width : {4, 201}) {

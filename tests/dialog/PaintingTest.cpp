@@ -7,6 +7,7 @@
 #include "DialogFixture.h"
 #include "DisplayProxy.h"
 #include "MarkingGeometry.h"
+#include "MarkingRules.h"
 #include "PaintLayout.h"
 #include "PreviewState.h"
 #include "PreviewZoom.h"
@@ -83,14 +84,37 @@ TEST(Marking, OutlineRunsAlongTheSegmentAsWideAsTheArea) {
     DialogHost dialog(PositionImage(4, 4, 1));
     dialog.Call([] {
         Mark(2.0, 50, {20, 10}, {20, 110});
-        EXPECT_EQ(GetWireOutline({50, 52, 0, 0}), (WireOutline{{{55, 74}, {55, 49}, {105, 49}, {105, 74}, {55, 74}}}));
+        EXPECT_EQ(GetWireOutline({50, 52, 0, 0}, 0),
+                  (WireOutline{{{55, 74}, {55, 49}, {105, 49}, {105, 74}, {55, 74}}}));
         // A 3-4-5 slope at full size: sides along (60, 80), 10 apart.
         Mark(1.0, 10, {0, 0}, {80, 60});
-        EXPECT_EQ(GetWireOutline({100, 200, 0, 0}),
+        EXPECT_EQ(GetWireOutline({100, 200, 0, 0}, 0),
                   (WireOutline{{{96, 203}, {104, 197}, {164, 277}, {156, 283}, {96, 203}}}));
         // Coincident points: a bar across the point, as long as the width.
         Mark(2.0, 50, {20, 10}, {20, 10});
-        EXPECT_EQ(GetWireOutline({50, 52, 0, 0}), (WireOutline{{{55, 74}, {55, 49}, {55, 49}, {55, 74}, {55, 74}}}));
+        EXPECT_EQ(GetWireOutline({50, 52, 0, 0}, 0),
+                  (WireOutline{{{55, 74}, {55, 49}, {55, 49}, {55, 74}, {55, 74}}}));
+    });
+}
+
+TEST(Marking, EachPieceHasTheOutlineItWouldHaveAlone) {
+    DialogHost dialog(PositionImage(4, 4, 1));
+    dialog.Call([] {
+        const ScreenRect image{50, 52, 0, 0};
+        const std::vector<WirePoint> sagging{{20, 10}, {60, 110}, {40, 250}, {40, 250}, {10, 300}};
+        std::vector<WireOutline> alone;
+        for (size_t k = 0; k + 1 < sagging.size(); ++k) {
+            Mark(2.0, 50, {sagging[k].v, sagging[k].h}, {sagging[k + 1].v, sagging[k + 1].h});
+            alone.push_back(GetWireOutline(image, 0));
+        }
+        for (size_t k = 0; k < sagging.size(); ++k) SetWirePoint(*gData, int32(k), sagging[k]);
+        // Three points, then all five (two of them coincident).
+        for (int32 count : {3, 5}) {
+            gData->pointCount = count;
+            ASSERT_EQ(WirePieces(*gData), count - 1);
+            for (int32 piece = 0; piece < count - 1; ++piece)
+                EXPECT_EQ(GetWireOutline(image, piece), alone[size_t(piece)]) << count << " points, piece " << piece;
+        }
     });
 }
 

@@ -19,6 +19,11 @@ ScreenPoint OnScreen(const PreviewPort& port, const VPoint& p) {
     return {int32_t(image.left + p.h / View().scale), int32_t(image.top + p.v / View().scale)};
 }
 
+// A press without Shift; true when it changed the marking.
+bool PlainPress(const PreviewPort& port, int32_t x, int32_t y) {
+    return HandleClick(port, x, y, PressKind::kPlain) == PressOutcome::kMarked;
+}
+
 }  // namespace
 
 TEST(Placement, SmallImageIsCentredWithoutScrollBars) {
@@ -90,16 +95,16 @@ TEST(Click, PressesInTheBandLandOnTheEdgeAndCycleThePoints) {
     DialogHost dialog(PositionImage(40, 30, 3));  // factor 2, shown at (50, 52)..(70, 67)
     dialog.Open(kArea, [] {
         PluginData& data = *gData;
-        EXPECT_FALSE(HandleClick(kUnscrolled, 39, 60));  // 11 pixels left
-        EXPECT_FALSE(HandleClick(kUnscrolled, 60, 41));  // 11 pixels above
-        EXPECT_TRUE(HandleClick(kUnscrolled, 45, 60));
+        EXPECT_FALSE(PlainPress(kUnscrolled, 39, 60));  // 11 pixels left
+        EXPECT_FALSE(PlainPress(kUnscrolled, 60, 41));  // 11 pixels above
+        EXPECT_TRUE(PlainPress(kUnscrolled, 45, 60));
         EXPECT_TRUE(data.pointCount == 1 && data.startH == 0 && data.startV == 16);
-        EXPECT_FALSE(HandleClick(kUnscrolled, 80, 60));  // 10 pixels beyond the last column
-        EXPECT_TRUE(HandleClick(kUnscrolled, 79, 76));
+        EXPECT_FALSE(PlainPress(kUnscrolled, 80, 60));  // 10 pixels beyond the last column
+        EXPECT_TRUE(PlainPress(kUnscrolled, 79, 76));
         EXPECT_TRUE(data.pointCount == 2 && data.endH == 38 && data.endV == 28);
-        EXPECT_TRUE(HandleClick(kUnscrolled, 60, 60));
+        EXPECT_TRUE(PlainPress(kUnscrolled, 60, 60));
         EXPECT_TRUE(data.pointCount == 0 && data.startH == 0 && data.endH == 38);
-        EXPECT_TRUE(HandleClick(kUnscrolled, 60, 60));
+        EXPECT_TRUE(PlainPress(kUnscrolled, 60, 60));
         EXPECT_TRUE(data.pointCount == 1 && data.startH == 20 && data.startV == 16);
         ReleaseProxy();
     });
@@ -112,7 +117,7 @@ TEST(Click, PointsStayInsideTheFilterRectangle) {
         ZoomIn();
         const PreviewPort end = Scrolled({{0, 0, 600, 400}, 0, 0}, 100000, 0);
         const ScreenRect image = GetImageRect(end);
-        EXPECT_TRUE(HandleClick(end, 599, 255));
+        EXPECT_TRUE(PlainPress(end, 599, 255));
         EXPECT_EQ(image.right, 597);
         EXPECT_TRUE(gData->startH == 1000 && gData->startV == 100);
         ReleaseProxy();
@@ -120,9 +125,9 @@ TEST(Click, PointsStayInsideTheFilterRectangle) {
     // A 1 x 1 image reduces to nothing at factor 2: there is nothing to press on.
     DialogHost dot(PositionImage(1, 1, 1));
     dot.Open(kArea, [] {
-        EXPECT_FALSE(HandleClick(kUnscrolled, 60, 60));
+        EXPECT_FALSE(PlainPress(kUnscrolled, 60, 60));
         ZoomIn();
-        EXPECT_TRUE(HandleClick(kUnscrolled, 60, 60));
+        EXPECT_TRUE(PlainPress(kUnscrolled, 60, 60));
         EXPECT_TRUE(gData->startH == 0 && gData->startV == 0);
         ReleaseProxy();
     });

@@ -46,10 +46,10 @@ bool WaitUntilGone(HWND window) {
     return WaitUntil([&] { return !IsWindow(window); });
 }
 
-void Click(HWND window, POINT at) {
+void Click(HWND window, POINT at, WPARAM keys) {
     const LPARAM where = MAKELPARAM(at.x, at.y);
-    SendMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, where);
-    SendMessageA(window, WM_LBUTTONUP, 0, where);
+    SendMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON | keys, where);
+    SendMessageA(window, WM_LBUTTONUP, keys, where);
 }
 
 void PressKey(HWND window, UINT key) {

@@ -19,8 +19,9 @@ bool WaitUntil(const std::function<bool()>& ready);
 HWND WaitForDialog(const char* caption, HWND owner = nullptr);
 bool WaitUntilGone(HWND window);
 
-// A click of the left button at a client position of the window.
-void Click(HWND window, POINT at);
+// A click of the left button at a client position of the window, with the
+// keys that the press reports held (MK_SHIFT, MK_CONTROL).
+void Click(HWND window, POINT at, WPARAM keys = 0);
 // A key pressed and released, as the keyboard queues it.
 void PressKey(HWND window, UINT key);
 // A key handled at once by the window (a control's own keyboard handling).

@@ -35,10 +35,12 @@ constexpr char kBadWidth[] = "Invalid wire area width";
 constexpr int kPreviewArea = 5, kTrackbar = 3, kVerticalBar = 1009, kHorizontalBar = 1010;
 constexpr int kZoomIn = 6, kZoomOut = 7;
 constexpr int kAboutWebButton = 4;
+const std::vector<int16_t> kThreePointRunResults = {noErr, 2};
 
 struct Marking {
     int32_t count = -1;
     WirePoints points{};
+    std::vector<WirePoint> all;  // every point marked, in order
     int32_t width = -1;
 };
 
@@ -52,6 +54,8 @@ Marking ReadMarking(const Host& host) {
         std::memcpy(&data, d->data(), sizeof data);
         m.count = data.pointCount;
         m.points = {data.startV, data.startH, data.endV, data.endH};
+        for (int32_t k = 0; k < std::clamp(data.pointCount, 0, kMaxWirePoints); ++k)
+            m.all.push_back(WirePointAt(data, k));
     }
     if (auto p = host.parameters(); p && p->size() >= sizeof params) {
         std::memcpy(&params, p->data(), sizeof params);
@@ -167,6 +171,60 @@ struct AxisMap {
 
 bool Near(int32_t a, int32_t b, double tolerance) { return std::abs(a - b) <= tolerance; }
 
+// A position in the photo, in image pixels.
+struct ImagePoint {
+    double x, y;
+};
+
+// Where image pixels lie in the area, learnt from two clicks at known
+// places of it; they leave the two points marked.
+struct PreviewMap {
+    AxisMap across, down;
+    POINT at(const ImagePoint& p) const { return {across.position(int32_t(p.x)), down.position(int32_t(p.y))}; }
+    ImagePoint of(POINT p) const { return {(p.x - across.start) * across.scale, (p.y - down.start) * down.scale}; }
+    // What a point may be off by: a click lands on a whole preview pixel.
+    double slack() const { return 2 * across.scale + 1; }
+};
+
+PreviewMap MapOf(POINT p, POINT q, const WirePoints& two) {
+    return {AxisMap(p.x, two.startH, q.x, two.endH), AxisMap(p.y, two.startV, q.y, two.endV)};
+}
+
+PreviewMap LearnMap(const DialogView& view, const Host& host) {
+    const POINT p = view.at(1, 1), q = view.at(4, 4);
+    Click(view.dialog, p);
+    Click(view.dialog, q);
+    return MapOf(p, q, ReadMarking(host).points);
+}
+
+// A point of the photo's wire, t of the way from its start; off to the side
+// of it by `aside` pixels along its normal.
+ImagePoint AlongWire(double t, double aside = 0) {
+    const double dx = gWire.x1 - gWire.x0, dy = gWire.y1 - gWire.y0, length = std::hypot(dx, dy);
+    return {gWire.x0 + t * dx - aside * dy / length, gWire.y0 + t * dy + aside * dx / length};
+}
+
+// Keys are posted, as the keyboard queues them: what they did shows once
+// the count reaches what they should leave.
+bool CountBecomes(const Host& host, int32_t count) {
+    return WaitUntil([&] { return ReadMarking(host).count == count; });
+}
+
+// Whether the marked points are the wanted ones, each within the map's slack.
+bool MarkedAt(const Marking& marking, const std::vector<ImagePoint>& wanted, const PreviewMap& map) {
+    if (marking.count != int32_t(wanted.size()) || marking.all.size() != wanted.size()) return false;
+    for (size_t k = 0; k < wanted.size(); ++k)
+        if (!Near(marking.all[k].h, int32_t(wanted[k].x), map.slack()) ||
+            !Near(marking.all[k].v, int32_t(wanted[k].y), map.slack()))
+            return false;
+    return true;
+}
+
+// Clicks at the image points, the first two plain and the rest with Shift.
+void MarkAlong(const DialogView& view, const PreviewMap& map, const std::vector<ImagePoint>& points) {
+    for (size_t k = 0; k < points.size(); ++k) Click(view.dialog, map.at(points[k]), k < 2 ? 0 : MK_SHIFT);
+}
+
 // Two clicks set the points and a third clears them; then the user marks
 // the photo's wire, its start first.
 void CheckMarking(const DialogView& view, const Host& host) {
@@ -180,14 +238,13 @@ void CheckMarking(const DialogView& view, const Host& host) {
     Click(view.dialog, view.at(3, 3));
     Check(ReadMarking(host).count == 0, "the third click clears both");
 
-    const AxisMap across(p.x, two.points.startH, q.x, two.points.endH);
-    const AxisMap down(p.y, two.points.startV, q.y, two.points.endV);
-    Click(view.dialog, {across.position(gWire.x0), down.position(gWire.y0)});
+    const PreviewMap map = MapOf(p, q, two.points);
+    Click(view.dialog, map.at(AlongWire(0)));
     view.repaint();
     Screenshot("one-point");
-    Click(view.dialog, {across.position(gWire.x1), down.position(gWire.y1)});
+    Click(view.dialog, map.at(AlongWire(1)));
     const Marking wire = ReadMarking(host);
-    const double slack = 2 * across.scale + 1;
+    const double slack = map.slack();
     Check(wire.count == 2 && Near(wire.points.startH, gWire.x0, slack) && Near(wire.points.startV, gWire.y0, slack) &&
               Near(wire.points.endH, gWire.x1, slack) && Near(wire.points.endV, gWire.y1, slack),
           "clicks on the wire's ends mark it");
@@ -323,6 +380,76 @@ void MarkAndConfirm(const PluginLoader& plugin, const Image& image, const Image&
           "a cancelled dialog reports -128 from the start selector");
     const Marking kept = ReadMarking(host);
     Check(kept.width == 41 && kept.count == 1, "after Cancel the width is restored and the points are kept");
+}
+
+// Shift+click extends the marking past its two ends and Backspace takes the
+// last point back, also with the focus in the trackbar; then the photo's
+// wire is marked at its ends and its middle and confirmed.
+void DriveSeveralPoints(const Host& host) {
+    const std::optional<DialogView> shown = AwaitDialog("for marking several points");
+    if (!shown) return;
+    const DialogView& view = *shown;
+    HWND dialog = view.dialog;
+    const PreviewMap map = LearnMap(view, host);
+    const POINT third = view.at(2, 3);
+    const std::vector<ImagePoint> three = {map.of(view.at(1, 1)), map.of(view.at(4, 4)), map.of(third)};
+    Click(dialog, third, MK_SHIFT);
+    Check(MarkedAt(ReadMarking(host), three, map), "a Shift+click after the two ends adds a third point");
+    PressKey(dialog, VK_BACK);
+    Check(CountBecomes(host, 2), "Backspace removes the third point");
+    Click(dialog, third, MK_SHIFT);
+    Check(ReadMarking(host).count == 3, "a Shift+click adds it again");
+    const int32_t width = view.trackbarPosition();
+    PressKey(view.trackbar, VK_BACK);
+    Check(CountBecomes(host, 2) && view.trackbarPosition() == width,
+          "Backspace meant for the trackbar removes it too and leaves the width");
+    for (int press = 0; press < 3; ++press) PressKey(dialog, VK_BACK);
+    PostMessageA(dialog, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(third.x, third.y));
+    Check(CountBecomes(host, 1), "Backspace removes points down to none; one more changes nothing");
+    PressKey(dialog, VK_BACK);
+    Check(CountBecomes(host, 0), "and the start point set after it goes the same way");
+
+    const std::vector<ImagePoint> wire = {AlongWire(0), AlongWire(0.5), AlongWire(1)};
+    MarkAlong(view, map, wire);
+    Check(MarkedAt(ReadMarking(host), wire, map), "the photo's wire is marked at its ends and its middle");
+    PostCommand(dialog, IDOK);
+    Check(WaitUntilGone(dialog), "OK closes the dialog with three points");
+}
+
+// A new run opens unmarked; a plain click clears a marking of three points,
+// and four points make one of three pieces along the wire.
+void DriveThreePieces(const Host& host) {
+    const std::optional<DialogView> shown = AwaitDialog("again for several points");
+    if (!shown) return;
+    const DialogView& view = *shown;
+    HWND dialog = view.dialog;
+    Check(ReadMarking(host).count == 0, "it opens unmarked");
+    const PreviewMap map = LearnMap(view, host);
+    Click(dialog, view.at(2, 3), MK_SHIFT);
+    Check(ReadMarking(host).count == 3, "two clicks and a Shift+click mark three points");
+    view.repaint();
+    Screenshot("two-pieces");
+    Click(dialog, view.middle());
+    Check(ReadMarking(host).count == 0, "a plain click clears the three points");
+    const std::vector<ImagePoint> sagging = {AlongWire(0), AlongWire(1.0 / 3, 10), AlongWire(2.0 / 3, 10),
+                                             AlongWire(1)};
+    MarkAlong(view, map, sagging);
+    Check(MarkedAt(ReadMarking(host), sagging, map), "four clicks mark the wire in three pieces");
+    view.repaint();
+    Screenshot("three-pieces");
+    PostCommand(dialog, IDCANCEL);
+    Check(WaitUntilGone(dialog), "Cancel closes it");
+}
+
+void MarkSeveralPoints(const PluginLoader& plugin, const Image& image) {
+    Host host(image, Quiet());
+    const Outcome done = RunWithUser(host, plugin, DriveSeveralPoints);
+    Check(std::find(kThreePointRunResults.begin(), kThreePointRunResults.end(), done.code) !=
+              kThreePointRunResults.end(),
+          "the run with three points ends with an expected code (" + std::to_string(done.code) + ")");
+    Check(ReadMarking(host).count == 3, "the plug-in keeps the three points");
+    RunWithUser(host, plugin, DriveThreePieces);
+    Check(ReadMarking(host).count == 4, "after Cancel the four points are kept");
 }
 
 void RecordedWidthOutOfRange(const PluginLoader& plugin, const Image& image) {
@@ -584,6 +711,7 @@ int main(int argc, char** argv) {
         const PluginLoader plugin(argv[1]);
         const Image image = ReadImage(argv[2]);
         MarkAndConfirm(plugin, image, ReadImage(argv[4]), argv[5]);
+        MarkSeveralPoints(plugin, image);
         RecordedWidthOutOfRange(plugin, image);
         PreviewFailure(plugin, image);
         UnusualImages(plugin, image);

@@ -5,6 +5,7 @@
 
 #include "DialogIds.h"
 #include "DialogInit.h"
+#include "MarkingKeys.h"
 #include "PaintPreview.h"
 #include "PluginState.h"
 #include "PointMarking.h"
@@ -62,9 +63,23 @@ void HandleHorizontalScroll(HWND dialog, WPARAM wParam, HWND from) {
     }
 }
 
-void HandleClickAt(HWND dialog, LPARAM lParam) {
-    if (HandleClick(CurrentPort(dialog), int16(GET_X_LPARAM(lParam)), int16(GET_Y_LPARAM(lParam))))
-        InvalidatePreview(dialog);
+// Shift as it was held at the press extends the wire by a point.
+void HandleClickAt(HWND dialog, WPARAM wParam, LPARAM lParam) {
+    const PressKind kind = (wParam & MK_SHIFT) ? PressKind::kExtend : PressKind::kPlain;
+    switch (HandleClick(CurrentPort(dialog), int16(GET_X_LPARAM(lParam)), int16(GET_Y_LPARAM(lParam)), kind)) {
+        case PressOutcome::kMarked:
+            InvalidatePreview(dialog);
+            break;
+        case PressOutcome::kRefused:
+            MessageBeep(MB_OK);
+            break;
+        case PressOutcome::kIgnored:
+            break;
+    }
+}
+
+void HandleKey(HWND dialog, WPARAM key) {
+    if (key == VK_BACK && RemoveLastPoint(*gData)) InvalidatePreview(dialog);
 }
 
 }  // namespace
@@ -73,6 +88,7 @@ extern "C" INT_PTR CALLBACK LinefixProc(HWND dialog, UINT message, WPARAM wParam
     switch (message) {
         case WM_INITDIALOG:
             InitialiseDialog(dialog);
+            RouteMarkingKeys(dialog);
             return FALSE;
         case WM_PAINT:
             if (PreviewMayPaint()) PaintPreview(dialog);
@@ -87,9 +103,13 @@ extern "C" INT_PTR CALLBACK LinefixProc(HWND dialog, UINT message, WPARAM wParam
             ScrollPreview(dialog, kVerticalBarId, wParam);
             return FALSE;
         case WM_LBUTTONDOWN:
-            HandleClickAt(dialog, lParam);
+            HandleClickAt(dialog, wParam, lParam);
+            return FALSE;
+        case WM_KEYDOWN:
+            HandleKey(dialog, wParam);
             return FALSE;
         case WM_DESTROY:
+            StopRoutingMarkingKeys();
             if (gToolbar) ReleaseToolbar(gToolbar);
             gToolbar = nullptr;
             return FALSE;

@@ -5,6 +5,7 @@
 #include "DisplayProxy.h"
 #include "GdiObjects.h"
 #include "MarkingGeometry.h"
+#include "MarkingRules.h"
 #include "PaintLayout.h"
 #include "PluginState.h"
 #include "PreviewWindow.h"
@@ -35,20 +36,21 @@ void DrawPointMarker(HDC dc, const ScreenRect& image) {
     Ellipse(dc, box.left, box.top, box.right, box.bottom);
 }
 
-void DrawWireOutline(HDC dc, const ScreenRect& image) {
-    const WireOutline outline = GetWireOutline(image);
-    std::array<POINT, std::tuple_size<WireOutline>::value> points;
-    for (size_t i = 0; i < outline.size(); ++i) points[i] = {outline[i].x, outline[i].y};
-    Polyline(dc, points.data(), int(points.size()));
+void DrawWireOutlines(HDC dc, const ScreenRect& image) {
+    for (int32 piece = 0; piece < WirePieces(*gData); ++piece) {
+        const WireOutline outline = GetWireOutline(image, piece);
+        std::array<POINT, std::tuple_size<WireOutline>::value> points;
+        for (size_t i = 0; i < outline.size(); ++i) points[i] = {outline[i].x, outline[i].y};
+        Polyline(dc, points.data(), int(points.size()));
+    }
 }
 
 // The marking in a white solid line with a black dotted one over it, so that
 // it shows on dark and on light parts of the image.
 void DrawMarking(HDC dc, const ScreenRect& image) {
-    void (*draw)(HDC, const ScreenRect&) = nullptr;
-    if (gData->pointCount == 1) draw = DrawPointMarker;
-    if (gData->pointCount == 2) draw = DrawWireOutline;
-    if (!draw) return;
+    const int32 marked = MarkedPoints(*gData);
+    if (marked == 0) return;
+    void (*draw)(HDC, const ScreenRect&) = marked == 1 ? DrawPointMarker : DrawWireOutlines;
     Selection hollow(dc, GetStockObject(HOLLOW_BRUSH));
     for (const auto& [style, colour] : {std::pair{PS_SOLID, RGB(255, 255, 255)}, std::pair{PS_DOT, RGB(0, 0, 0)}}) {
         OwnedObject pen(CreatePen(style, 1, colour));
