@@ -42,16 +42,47 @@ ImagePoint AcrossFrom(const WireJob& job, const WireProfile& profile, double alo
     return {job.originX + along * job.stepX + across * job.stepY, job.originY + along * job.stepY - across * job.stepX};
 }
 
-// The output beside the wire, `offset` columns from its centre line.
+// The output at image position (x, y) between the four nearest pixel
+// centres, of those the wire leaves uncovered (farther than `edge` from its
+// centre line); NaN when it covers all four.
+template <typename Sample>
+double SampleClear(const WireJob& job, const PlaneBlock<Sample>& block, const WireProfile& profile, double x, double y,
+                   double edge) {
+    const double x0 = std::floor(x - 0.5), y0 = std::floor(y - 0.5);
+    const double fx = x - 0.5 - x0, fy = y - 0.5 - y0;
+    double sum = 0, weights = 0;
+    for (int32 dy = 0; dy <= 1; ++dy)
+        for (int32 dx = 0; dx <= 1; ++dx) {
+            const int32 px = std::clamp(TruncateToInt(x0 + dx), 0, job.areaWidth - 1);
+            const int32 py = std::clamp(TruncateToInt(y0 + dy), 0, job.areaHeight - 1);
+            const StripPoint p = StripPositionOf(job, px + 0.5, py + 0.5);
+            if (std::fabs(p.across - CentreAt(profile, job, p.along)) < edge) continue;
+            const double w = (dx ? fx : 1 - fx) * (dy ? fy : 1 - fy);
+            sum += w * block.Out(px, py);
+            weights += w;
+        }
+    return weights > 0 ? sum / weights : std::nan("");
+}
+
+// What lies beside the wire, `offset` columns from its centre line: the mean
+// of the uncovered output there at three places along the wire.
 template <typename Sample>
 double Beside(const WireJob& job, const PlaneBlock<Sample>& block, const WireProfile& profile, double along,
               double offset) {
+    const double edge = profile.halfWidth + 0.5;
     double sum = 0;
+    int32 count = 0;
     for (int32 n = -1; n <= 1; ++n) {
         const ImagePoint p = AcrossFrom(job, profile, along + n * kAnchorSpread, offset);
-        sum += SampleBetween(job, block, p.x, p.y, true);
+        const double v = SampleClear(job, block, profile, p.x, p.y, edge);
+        if (!std::isnan(v)) {
+            sum += v;
+            ++count;
+        }
     }
-    return sum / 3;
+    if (count > 0) return sum / count;
+    const ImagePoint p = AcrossFrom(job, profile, along, offset);
+    return SampleBetween(job, block, p.x, p.y, true);
 }
 
 // The straight line across the wire between what lies just beside it.
@@ -135,7 +166,7 @@ double Behind(double seen, double fill, double level, double cover) {
 // reads only, so that no fill reads another one.
 template <typename Sample>
 void FillAndMeasure(const WireJob& job, const PlaneBlock<Sample>& block, const WireProfile& profile,
-                    const PieceLimits& limits, double level, double reach, QuadWalker& walker, BoxMap& fills,
+                    const EndCap caps[2], double level, double reach, QuadWalker& walker, BoxMap& fills,
                     CoverBins& bins) {
     const double leastContrast = SampleRange<Sample>::kMax * 8.0 / 255.0;
     walker.Restart();
@@ -143,7 +174,7 @@ void FillAndMeasure(const WireJob& job, const PlaneBlock<Sample>& block, const W
         PixelPlace place;
         // Changed by an earlier piece: repaired there, the wire is gone.
         if (!PlaceOf(job, profile, x, y, reach, place) || block.Out(x, y) != block.In(x, y) ||
-            BeyondCaps(limits.caps, x + 0.5, y + 0.5, limits.endReach))
+            BeyondCaps(caps, x + 0.5, y + 0.5))
             continue;
         const double fill = FillAt(job, block, profile, place, reach);
         fills.At(x, y) = 1 + std::max(TruncateToInt(fill + 0.5), 0);
@@ -155,7 +186,7 @@ void FillAndMeasure(const WireJob& job, const PlaneBlock<Sample>& block, const W
 
 template <typename Sample>
 bool RepairByCover(WireJob& job, const PlaneBlock<Sample>& block, const WireProfile& profile,
-                   const PieceLimits& limits) {
+                   const EndCap caps[2]) {
     const double reach = profile.halfWidth + kClearance;
     double level = 0;
     if (!WireLevel(job, block, profile, level) || !ReportStep(job)) return false;
@@ -166,7 +197,7 @@ bool RepairByCover(WireJob& job, const PlaneBlock<Sample>& block, const WireProf
     BoxMap fills;
     CoverBins bins;
     if (!fills.Allocate(walker.Bounds()) || !bins.Allocate(reach)) return false;
-    FillAndMeasure(job, block, profile, limits, level, reach, walker, fills, bins);
+    FillAndMeasure(job, block, profile, caps, level, reach, walker, fills, bins);
     if (!ReportStep(job)) return false;
     bins.Settle(profile.halfWidth);
     if (!ReportStep(job)) return false;
@@ -182,5 +213,5 @@ bool RepairByCover(WireJob& job, const PlaneBlock<Sample>& block, const WireProf
     return ReportSteps(job, 2);
 }
 
-template bool RepairByCover(WireJob&, const PlaneBlock<uint8>&, const WireProfile&, const PieceLimits&);
-template bool RepairByCover(WireJob&, const PlaneBlock<uint16>&, const WireProfile&, const PieceLimits&);
+template bool RepairByCover(WireJob&, const PlaneBlock<uint8>&, const WireProfile&, const EndCap[2]);
+template bool RepairByCover(WireJob&, const PlaneBlock<uint16>&, const WireProfile&, const EndCap[2]);

@@ -13,17 +13,11 @@
 #include "WirePath.h"
 #include "WireProfile.h"
 
-// Which pixels of its strip a piece may write: not those beyond the path's
-// end points by more than `endReach`.
-struct PieceLimits {
-    EndCap caps[2];
-    double endReach;
-};
 
 // Writes the pixels of the wire's width in one plane and reports 5 progress
 // steps. The block's input is the image as delivered, its output the image
 // as the pieces before this one left it; pixels an earlier piece has already
-// repaired are kept. False with the result set on cancel or when a buffer
+// repaired are kept, and none beyond the piece's caps is written. False with the result set on cancel or when a buffer
 // cannot be had.
 template <typename Sample>
-bool RepairByCover(WireJob& job, const PlaneBlock<Sample>& block, const WireProfile& profile, const PieceLimits& limits);
+bool RepairByCover(WireJob& job, const PlaneBlock<Sample>& block, const WireProfile& profile, const EndCap caps[2]);

@@ -22,8 +22,10 @@ constexpr Fixed kFullRate = 0x10000;
 // width, so that the wire is followed through the joint where it is whole.
 int32 JointOverlap(int32 stripWidth) { return stripWidth / 2; }
 // A path's pieces repair the wire to this many pixels past the path's two
-// end points, so that the pixels marked last are repaired too.
+// end points, so that the pixels marked last are repaired too, and a pixel
+// past each joint, so that no pixel on the outside of a bend is left out.
 constexpr double kPathEndReach = 3;
+constexpr double kJointReach = 1;
 
 struct RunSetup {
     WirePath path;
@@ -48,12 +50,12 @@ bool RepairPlane(WireJob& job, int16 plane) {
 // A piece of a path: traced, then measured on the image as delivered, where
 // the wire is whole, and repaired over what the pieces before it left.
 template <typename Sample>
-bool RepairPathPiece(WireJob& job, const PlaneSet& planes, const PieceLimits& limits) {
+bool RepairPathPiece(WireJob& job, const PlaneSet& planes, const EndCap caps[2]) {
     WireProfile profile;
     if (!MeasureWire<Sample>(job, planes, profile)) return false;
     for (int16 plane = 0; plane < planes.colourPlanes; ++plane) {
         PlaneBlock<Sample> block;
-        if (profile.found ? !RequestPlane(plane, job, block) || !RepairByCover(job, block, profile, limits)
+        if (profile.found ? !RequestPlane(plane, job, block) || !RepairByCover(job, block, profile, caps)
                           : !ReportSteps(job, 5))
             return false;
     }
@@ -73,9 +75,9 @@ bool RemovePiece(const RunSetup& run, int32 k, int32& progressDone) {
     job.progressDone = progressDone;
     if (!TraceWire<Sample>(job, run.planes)) return false;
     if (pieces > 1) {
-        PieceLimits limits{{}, kPathEndReach};
-        PieceCaps(run.path, k, limits.caps);
-        if (!RepairPathPiece<Sample>(job, run.planes, limits)) return false;
+        EndCap caps[2];
+        PieceCaps(run.path, k, kPathEndReach, kJointReach, caps);
+        if (!RepairPathPiece<Sample>(job, run.planes, caps)) return false;
     } else {
         for (int16 plane = 0; plane < run.planes.colourPlanes; ++plane)
             if (!RepairPlane<Sample>(job, plane)) return false;

@@ -30,18 +30,19 @@ WirePath ReadWirePath(const PluginData& data) {
     return path;
 }
 
-void PieceCaps(const WirePath& path, int32 k, EndCap caps[2]) {
-    auto cap = [](WirePoint end, WirePoint inner) {
+void PieceCaps(const WirePath& path, int32 k, double endReach, double jointReach, EndCap caps[2]) {
+    auto cap = [](WirePoint end, WirePoint inner, double reach) {
         const double length = Distance(end, inner);
-        return EndCap{true, end.h + 0.5, end.v + 0.5, (double(end.h) - inner.h) / length, (double(end.v) - inner.v) / length};
+        return EndCap{end.h + 0.5, end.v + 0.5, (double(end.h) - inner.h) / length, (double(end.v) - inner.v) / length,
+                      reach};
     };
-    caps[0] = k == 0 ? cap(path.points[0], path.points[1]) : EndCap{};
-    caps[1] = k + 2 == path.count ? cap(path.points[k + 1], path.points[k]) : EndCap{};
+    caps[0] = cap(path.points[k], path.points[k + 1], k == 0 ? endReach : jointReach);
+    caps[1] = cap(path.points[k + 1], path.points[k], k + 2 == path.count ? endReach : jointReach);
 }
 
-bool BeyondCaps(const EndCap caps[2], double x, double y, double reach) {
+bool BeyondCaps(const EndCap caps[2], double x, double y) {
     for (int32 i = 0; i < 2; ++i)
-        if (caps[i].active && (x - caps[i].x) * caps[i].ux + (y - caps[i].y) * caps[i].uy > reach) return true;
+        if ((x - caps[i].x) * caps[i].ux + (y - caps[i].y) * caps[i].uy > caps[i].reach) return true;
     return false;
 }
 

@@ -14,21 +14,22 @@ struct WirePath {
 // has checked that pointCount is 2 .. kMaxWirePoints.
 WirePath ReadWirePath(const PluginData& data);
 
-// A limit beyond one of the path's own two end points, facing outward: the
-// strip reaches past the end so that the wire's course is measured there
-// too, but pixels more than a few past the marked end are left alone.
+// A limit at one end of a piece, facing out of it. The strip reaches past
+// its points so that the wire's course is measured there too, where a
+// polynomial through it is still held on both sides; but each piece writes
+// only its own stretch, to `reach` pixels past its points.
 struct EndCap {
-    bool active = false;
-    double x = 0, y = 0;    // the end point's pixel centre
-    double ux = 0, uy = 0;  // unit direction out of the path
+    double x = 0, y = 0;    // the point's pixel centre
+    double ux = 0, uy = 0;  // unit direction out of the piece
+    double reach = 0;
 };
 
-// The caps of piece k: at the path's start for the first piece, at its end
-// for the last.
-void PieceCaps(const WirePath& path, int32 k, EndCap caps[2]);
+// The caps of piece k: `endReach` past the path's own two ends, `jointReach`
+// past a joint with the next or the previous piece.
+void PieceCaps(const WirePath& path, int32 k, double endReach, double jointReach, EndCap caps[2]);
 
-// Whether image position (x, y) lies more than `reach` pixels past a cap.
-bool BeyondCaps(const EndCap caps[2], double x, double y, double reach);
+// Whether image position (x, y) lies beyond either cap.
+bool BeyondCaps(const EndCap caps[2], double x, double y);
 
 // The ends of piece k (0 <= k < count - 1). At a joint with a further piece
 // the strip reaches past the point, by up to `overlap` pixels and never
