@@ -34,6 +34,33 @@ TEST(CommandLine, ParsesEveryOptionInBothForms) {
     EXPECT_TRUE(ParseCommandLine({"--about", "--plugin", "p.so"}).about);
 }
 
+// A list of `pairs` row,column pairs: 1,2,3,4,...
+std::string PointPairs(int32_t pairs) {
+    std::string text;
+    for (int32_t i = 0; i < 2 * pairs; ++i) text += (i ? "," : "") + std::to_string(i + 1);
+    return text;
+}
+
+TEST(CommandLine, PointsMarkTwoEndsAndUpToFourteenPointsMore) {
+    for (int32_t pairs : {2, 3, 16}) {
+        const CommandLine line = ParseCommandLine({"--points", PointPairs(pairs), "in.png", "out.png"});
+        ASSERT_TRUE(line.points.has_value());
+        EXPECT_EQ(line.points->startV, 1);
+        EXPECT_EQ(line.points->endH, 4);
+        ASSERT_EQ(line.laterPoints.size(), size_t(pairs - 2));
+        if (pairs > 2) {
+            EXPECT_EQ(line.laterPoints.front().v, 5);
+            EXPECT_EQ(line.laterPoints.back().h, 2 * pairs);
+        }
+    }
+    try {
+        ParseCommandLine({"--points", PointPairs(17), "in.png", "out.png"});
+        ADD_FAILURE() << "17 points were taken";
+    } catch (const HostError& e) {
+        EXPECT_STREQ(e.what(), "--points gives 17 points; a wire takes at most 16");
+    }
+}
+
 TEST(CommandLine, RefusesBadLinesWithAReason) {
     const std::vector<std::vector<std::string>> bad = {
         {},
@@ -42,6 +69,8 @@ TEST(CommandLine, RefusesBadLinesWithAReason) {
         {"--frobnicate", "a", "b"},
         {"--points", "1,2,3", "a", "b"},
         {"--points", "1,2,3,4,5", "a", "b"},
+        {"--points", "1,2,3,4,5,6,7", "a", "b"},
+        {"--points", "1,2,3,4,5,-6", "a", "b"},
         {"--points", "1,2,3,4,", "a", "b"},
         {"--points", "1,-2,3,4", "a", "b"},
         {"--points", "1,x,3,4", "a", "b"},
@@ -149,6 +178,7 @@ TEST_F(CliRun, BadInputsFailWithOneLine) {
         {"--points", "1,1,2,2", in_.string(), (dir_ / "o.webp").string()},
         {"--points", "1,1,2,2", in_.string(), in_.string()},
         {"--points", "1,1,16,2", in_.string(), (dir_ / "o.png").string()},
+        {"--points", "1,1,2,2,3,30", in_.string(), (dir_ / "o.png").string()},
         {"--plugin", (dir_ / "none.so").string(), "--points", "1,1,2,2", in_.string(), (dir_ / "o.png").string()},
         {"--plugin", in_.string(), "--points", "1,1,2,2", in_.string(), (dir_ / "o.png").string()},
         {"--replay", "--session", (dir_ / "text.png").string(), in_.string(), (dir_ / "o.png").string()},
