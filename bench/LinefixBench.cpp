@@ -1,7 +1,7 @@
 // Times whole filter runs through the host, for wires of several lengths and
 // widths on a 1 MP and a 24 MP RGB image, each at 8 and at 16 bits per
-// channel (the same picture, held in 2-byte samples), and reports the peak of
-// the host buffers the plug-in held. Only the selectors are timed; building
+// channel (the same picture, held in 2-byte samples), and for one wire marked
+// with 2 to 16 points; reports the peak of the host buffers the plug-in held. Only the selectors are timed; building
 // the host and its copy of the image is not.
 #include <benchmark/benchmark.h>
 
@@ -69,6 +69,32 @@ void BM_RemoveWire(benchmark::State& state) {
     state.counters["peak_buffer_MB"] = double(peak) / (1 << 20);
 }
 
+// args: points along a 3000-pixel wire on the 24 MP image, wire width, bits
+// per channel. The peak of the buffers should not grow with the points.
+void BM_RemoveWirePath(benchmark::State& state) {
+    const Image& image = SharedImage(6000, 4000);
+    const int32_t points = int32_t(state.range(0));
+    const WirePoints ends = Wire(image, 3000, 0);
+    FirstRun settings{WirePoints{ends.startV, ends.startH, ends.startV, ends.startH + 3000 / (points - 1)},
+                      int32_t(state.range(1)), {}};
+    for (int32_t k = 2; k < points; ++k) settings.laterPoints.push_back({ends.startV, ends.startH + 3000 * k / (points - 1)});
+    HostOptions options;
+    options.depth = int32_t(state.range(2));
+    int64_t peak = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto host = std::make_unique<Host>(image, options);
+        state.ResumeTiming();
+        Outcome outcome = host->runFirst(PluginMain, settings);
+        state.PauseTiming();
+        if (!outcome.ok()) state.SkipWithError("the filter failed");
+        peak = host->buffers().peakBytes();
+        host.reset();
+        state.ResumeTiming();
+    }
+    state.counters["peak_buffer_MB"] = double(peak) / (1 << 20);
+}
+
 void Arguments(benchmark::internal::Benchmark* b) {
     // 1 MP is a wide image so that every wire fits; 24 MP is a 6000 x 4000 photo.
     const std::pair<int, int> images[] = {{3200, 320}, {6000, 4000}};
@@ -84,4 +110,8 @@ void Arguments(benchmark::internal::Benchmark* b) {
 }  // namespace
 
 BENCHMARK(BM_RemoveWire)->Apply(Arguments)->Unit(benchmark::kMillisecond)->ArgNames({"w", "h", "len", "wa", "deg", "bits"});
+BENCHMARK(BM_RemoveWirePath)
+    ->ArgsProduct({{2, 6, 16}, {50}, {8, 16}})
+    ->Unit(benchmark::kMillisecond)
+    ->ArgNames({"points", "wa", "bits"});
 BENCHMARK_MAIN();

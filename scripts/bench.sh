@@ -2,7 +2,11 @@
 # The benchmarks.
 #   bench.sh                 both
 #   bench.sh engine [ARGS]   the engine, in an optimised build without
-#                            sanitizers; ARGS go to the benchmark program
+#                            sanitizers; ARGS go to the benchmark program.
+#                            Then the quality of one run along a wire that
+#                            sags, over real photos, against chained
+#                            two-point runs and inpainting given the exact
+#                            wire mask (bench/wire_quality.py)
 #   bench.sh sfx [ROUNDS]    the self-extractors under Wine (default 3 rounds)
 # The self-extractors', on two archives: "mixed", 300 MB in six files, half
 # text, half random bytes, LZMA2; and "threads", one file of 200 MB of text
@@ -30,8 +34,9 @@ bash scripts/setup.sh
 # The engine's runs at 16 bits stand beside the same runs at 8; afterwards
 # one line per run gives the 16-bit time as a multiple of the 8-bit one.
 engine_bench() {
+  bash scripts/setup.sh --bench
   cmake -S . -B build-bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DLINEFIX_SANITIZE=OFF -DLINEFIX_BENCH=ON >/dev/null
-  cmake --build build-bench -j "$(nproc)" --target linefix_bench
+  cmake --build build-bench -j "$(nproc)" --target linefix_bench filterhost Linefix
   local csv=build-bench/engine-bench.csv
   build-bench/bench/linefix_bench --benchmark_out="$csv" --benchmark_out_format=csv "$@"
   echo "16 bits against 8 bits (real time):"
@@ -40,6 +45,8 @@ engine_bench() {
       t[name, bits] = $3; if (!(name in seen)) { seen[name] = 1; order[++n] = name } }
     END { for (i = 1; i <= n; ++i) if (t[order[i], 8] > 0 && t[order[i], 16] != "")
             printf "  %-58s %.2fx\n", order[i], t[order[i], 16] / t[order[i], 8] }' "$csv"
+  # Debian's own Python, where its OpenCV and scikit-image live.
+  /usr/bin/python3 bench/wire_quality.py build-bench/plugin/filterhost build-bench/wire-quality
 }
 
 work=build-win32/bench-sfx

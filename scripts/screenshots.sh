@@ -72,7 +72,7 @@ for part in ${@:-linefix sfx}; do
     linefix)
       pictures_prefix 32
       shoot dialog "$PWD/tests/ui/drive_dialog.sh" "$tests/ui/ui_driver.exe" "$PWD/build-win32/plugin/Linefix.8bf" "$work/dialog/run"
-      for shot in photo one-point marked marked-zoomed-in about; do keep dialog "$shot" "docs/$shot.png"; done
+      for shot in photo one-point marked three-pieces marked-zoomed-in about; do keep dialog "$shot" "docs/$shot.png"; done
       ;;
     sfx)
       pictures_prefix 32
