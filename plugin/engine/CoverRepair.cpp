@@ -14,7 +14,7 @@ namespace {
 // The straight fill takes the pixels this far beyond the wire's edge, clear of
 // its antialiased rim, each as the mean of three samples along the wire this
 // far apart, so that one grain of texture does not run across it.
-constexpr double kClearance = 1.0;
+constexpr double kClearance = 0.8;
 constexpr double kAnchorSpread = 0.7;
 // Covers are measured in bins of this many columns of distance from the
 // centre line, as medians of shares quantised to kShareSteps steps.

@@ -54,9 +54,8 @@ bool BandOf(const WireJob& job, int32 r, int32& first, int32& last) {
 // width only up to the contrast, so the width is the mass over the deepest
 // darkening, which the core of a wire of two pixels or more reaches.
 template <typename Sample>
-RowMeasure MeasureRow(const WireJob& job, const PlaneBlock<Sample>& block, int32 r, double sign) {
-    int32 first, last;
-    if (!BandOf(job, r, first, last)) return {};
+RowMeasure MeasureRow(const WireJob& job, const PlaneBlock<Sample>& block, int32 r, double first, double last,
+                      double sign) {
     // Beyond the image's edge the strip sees a mirrored copy of the wire.
     const ImagePoint middle = StripPosition(job, r + 0.5, (first + last) * 0.5);
     if (!(middle.x >= 0 && middle.x < job.areaWidth && middle.y >= 0 && middle.y < job.areaHeight)) return {};
@@ -176,13 +175,25 @@ bool MedianWidth(const WireJob& job, const RowSums& sums, const WireProfile& pro
 }
 
 template <typename Sample>
-bool AddPlane(WireJob& job, int16 plane, RowSums& sums) {
+bool AddPlane(WireJob& job, int16 plane, const WireProfile* around, RowSums& sums) {
     PlaneBlock<Sample> block;
     if (!RequestPlane(plane, job, block)) return false;
     for (int32 r = 0; r < job.stripLength; ++r) {
+        double first, last;
+        if (around) {
+            const double c = CentreAt(*around, job, r + 0.5);
+            first = c - around->halfWidth;
+            last = c + around->halfWidth;
+        } else {
+            int32 bandFirst, bandLast;
+            if (!BandOf(job, r, bandFirst, bandLast)) continue;
+            first = bandFirst;
+            last = bandLast;
+        }
         // The wire may be darker than one stretch of what lies behind it and
         // lighter than the next.
-        const RowMeasure dark = MeasureRow(job, block, r, 1), light = MeasureRow(job, block, r, -1);
+        const RowMeasure dark = MeasureRow(job, block, r, first, last, 1);
+        const RowMeasure light = MeasureRow(job, block, r, first, last, -1);
         const RowMeasure& m = dark.weight >= light.weight ? dark : light;
         sums.weight.Items<double>()[r] += m.weight;
         sums.centroid.Items<double>()[r] += m.weight * m.centroid;
@@ -220,14 +231,18 @@ double SampleBetween(const WireJob& job, const PlaneBlock<Sample>& block, double
            fy * ((1 - fx) * at(x0, y0 + 1) + fx * at(x0 + 1, y0 + 1));
 }
 
+namespace {
+
+// The rows' measures, within the traced band or around an earlier fit, and
+// the fit through them.
 template <typename Sample>
-bool MeasureWire(WireJob& job, const PlaneSet& planes, WireProfile& profile) {
+bool MeasureAndFit(WireJob& job, const PlaneSet& planes, const WireProfile* around, WireProfile& profile) {
     RowSums sums;
     if (!sums.weight.Resize<double>(job.stripLength) || !sums.centroid.Resize<double>(job.stripLength) ||
         !sums.width.Resize<double>(job.stripLength))
         return false;
     for (int16 plane = 0; plane < planes.colourPlanes; ++plane)
-        if (!AddPlane<Sample>(job, plane, sums)) return false;
+        if (!AddPlane<Sample>(job, plane, around, sums)) return false;
     profile = WireProfile{};
     WireProfile fitted;
     if (!FitCentre(job, sums, nullptr, 0, fitted.centre)) return true;
@@ -242,6 +257,21 @@ bool MeasureWire(WireJob& job, const PlaneSet& planes, WireProfile& profile) {
     fitted.found = true;
     profile = fitted;
     return true;
+}
+
+}  // namespace
+
+template <typename Sample>
+bool MeasureWire(WireJob& job, const PlaneSet& planes, WireProfile& profile) {
+    WireProfile first;
+    if (!MeasureAndFit<Sample>(job, planes, nullptr, first)) return false;
+    if (!first.found) {
+        profile = first;
+        return true;
+    }
+    // Measured again where the first fit puts the wire: rows the trace took
+    // astray in clutter now see the wire itself.
+    return MeasureAndFit<Sample>(job, planes, &first, profile);
 }
 
 template double SampleBetween(const WireJob&, const PlaneBlock<uint8>&, double, double, bool);

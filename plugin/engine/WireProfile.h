@@ -32,11 +32,12 @@ StripPoint StripPositionOf(const WireJob& job, double x, double y);
 template <typename Sample>
 double SampleBetween(const WireJob& job, const PlaneBlock<Sample>& block, double x, double y, bool fromOutput);
 
-// Reads every colour plane's input once. Each strip row's profile across the
-// band gives the centroid and the width of the wire's darkening (or
+// Reads every colour plane's input twice. Each strip row's profile across the
+// traced band gives the centroid and the width of the wire's darkening (or
 // lightening) there; the rows of all planes, weighted by how clearly they
-// show the wire, give the centre line by a robust parabola fit and the width
-// by their median. False with the result set when the host fails or a
+// show the wire, give the centre line by a robust cubic fit and the width by
+// their median. The second time the profiles are taken around that line
+// instead of the band. False with the result set when the host fails or a
 // buffer cannot be had.
 template <typename Sample>
 bool MeasureWire(WireJob& job, const PlaneSet& planes, WireProfile& profile);
