@@ -16,10 +16,9 @@ namespace {
 // the level the wire is seen against.
 constexpr double kProfileStep = 0.25;
 constexpr double kProfileReach = 3;
-// Rows whose centroid lies farther than this from the fitted parabola are
-// left out of the next fit.
 // Each round of the fit keeps the rows within the round's distance of the
-// one before, from a wide start down to a pixel.
+// one before, from a wide start down to a pixel; the width is the median of
+// the rows within the last distance of the final fit.
 constexpr double kFitTolerances[] = {4, 2, 1, 1, 1};
 constexpr double kFitTolerance = 1.0;
 
