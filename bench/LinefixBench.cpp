@@ -47,13 +47,11 @@ WirePoints Wire(const Image& image, int32_t length, double degrees) {
     return {int32_t(cy - dy), int32_t(cx - dx), int32_t(cy + dy), int32_t(cx + dx)};
 }
 
-// args: image width, image height, wire length, wire width, angle in
-// degrees, bits per channel
-void BM_RemoveWire(benchmark::State& state) {
-    const Image& image = SharedImage(int32_t(state.range(0)), int32_t(state.range(1)));
-    const FirstRun settings{Wire(image, int32_t(state.range(2)), double(state.range(4))), int32_t(state.range(3))};
+// Times the filter's runs with the settings; building the host and its
+// copy of the image is not timed.
+void TimeRuns(benchmark::State& state, const Image& image, const FirstRun& settings, int32_t bits) {
     HostOptions options;
-    options.depth = int32_t(state.range(5));
+    options.depth = bits;
     int64_t peak = 0;
     for (auto _ : state) {
         state.PauseTiming();
@@ -69,6 +67,14 @@ void BM_RemoveWire(benchmark::State& state) {
     state.counters["peak_buffer_MB"] = double(peak) / (1 << 20);
 }
 
+// args: image width, image height, wire length, wire width, angle in
+// degrees, bits per channel
+void BM_RemoveWire(benchmark::State& state) {
+    const Image& image = SharedImage(int32_t(state.range(0)), int32_t(state.range(1)));
+    const FirstRun settings{Wire(image, int32_t(state.range(2)), double(state.range(4))), int32_t(state.range(3))};
+    TimeRuns(state, image, settings, int32_t(state.range(5)));
+}
+
 // args: points along a 3000-pixel wire on the 24 MP image, wire width, bits
 // per channel. The peak of the buffers should not grow with the points.
 void BM_RemoveWirePath(benchmark::State& state) {
@@ -78,21 +84,7 @@ void BM_RemoveWirePath(benchmark::State& state) {
     FirstRun settings{WirePoints{ends.startV, ends.startH, ends.startV, ends.startH + 3000 / (points - 1)},
                       int32_t(state.range(1)), {}};
     for (int32_t k = 2; k < points; ++k) settings.laterPoints.push_back({ends.startV, ends.startH + 3000 * k / (points - 1)});
-    HostOptions options;
-    options.depth = int32_t(state.range(2));
-    int64_t peak = 0;
-    for (auto _ : state) {
-        state.PauseTiming();
-        auto host = std::make_unique<Host>(image, options);
-        state.ResumeTiming();
-        Outcome outcome = host->runFirst(PluginMain, settings);
-        state.PauseTiming();
-        if (!outcome.ok()) state.SkipWithError("the filter failed");
-        peak = host->buffers().peakBytes();
-        host.reset();
-        state.ResumeTiming();
-    }
-    state.counters["peak_buffer_MB"] = double(peak) / (1 << 20);
+    TimeRuns(state, image, settings, int32_t(state.range(2)));
 }
 
 void Arguments(benchmark::internal::Benchmark* b) {
