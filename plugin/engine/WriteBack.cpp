@@ -27,29 +27,21 @@ int32 SmoothedInput(const WireJob& job, const PlaneBlock<Sample>& block, int32 x
     return sumV / sumW;
 }
 
-// The strip cell of a pixel well inside the wire area: its own cell and the
-// cells beside it across the wire are marked.
-bool WellInside(const WireJob& job, int32 x, int32 y, int32& r, int32& c) {
-    if (!StripCellAt(job, x, y, r, c) || c < 1 || c > job.stripWidth - 2) return false;
-    const uint8* mask = job.mask.Row<uint8>(r);
-    return mask[c - 1] && mask[c] && mask[c + 1];
-}
-
 // Pass 1: pixels well inside the wire area take the fill; the difference map
-// records how the smoothed input differs from it. Every difference is taken
-// before any fill is written: the input of a later piece of a path is the
-// output itself.
+// records how the smoothed input differs from it.
 template <typename Sample>
 void FillAndDifference(const WireJob& job, const PlaneBlock<Sample>& block, QuadWalker& walker,
                        BoxMap& difference) {
-    int32 r, c;
     walker.Restart();
-    for (int32 x, y; walker.Next(x, y);)
-        if (WellInside(job, x, y, r, c))
-            difference.At(x, y) = SmoothedInput(job, block, x, y) - job.strip.At<Sample>(r, c);
-    walker.Restart();
-    for (int32 x, y; walker.Next(x, y);)
-        if (WellInside(job, x, y, r, c)) block.Out(x, y) = job.strip.At<Sample>(r, c);
+    for (int32 x, y; walker.Next(x, y);) {
+        int32 r, c;
+        if (!StripCellAt(job, x, y, r, c) || c < 1 || c > job.stripWidth - 2) continue;
+        const uint8* mask = job.mask.Row<uint8>(r);
+        if (!mask[c - 1] || !mask[c] || !mask[c + 1]) continue;
+        const Sample fill = job.strip.At<Sample>(r, c);
+        difference.At(x, y) = SmoothedInput(job, block, x, y) - fill;
+        block.Out(x, y) = fill;
+    }
 }
 
 // Pass 2: adds the correction to every pixel whose centre lies in the wire area.
