@@ -113,11 +113,11 @@ std::string Destination(const std::string& name) { return work + "\\out\\" + nam
 
 std::vector<std::string> ListEntries(HWND list) {
     std::vector<std::string> entries;
-    const LRESULT count = SendMessageW(list, LB_GETCOUNT, 0, 0);
+    const LRESULT count = Ask(list, LB_GETCOUNT, 0, 0);
     for (LRESULT i = 0; i < count; ++i) {
         wchar_t text[512] = {};
-        if (SendMessageW(list, LB_GETTEXTLEN, WPARAM(i), 0) >= LRESULT(std::size(text))) continue;
-        SendMessageW(list, LB_GETTEXT, WPARAM(i), LPARAM(text));
+        if (Ask(list, LB_GETTEXTLEN, WPARAM(i), 0) >= LRESULT(std::size(text))) continue;
+        Ask(list, LB_GETTEXT, WPARAM(i), LPARAM(text));
         char utf8[1024] = {};
         WideCharToMultiByte(CP_UTF8, 0, text, -1, utf8, sizeof utf8, nullptr, nullptr);
         entries.push_back(utf8);

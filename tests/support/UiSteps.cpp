@@ -105,17 +105,23 @@ HWND FindProcessWindow(DWORD processId, const char* className) {
     return search.found;
 }
 
+LRESULT Ask(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    DWORD_PTR answer = 0;
+    if (!SendMessageTimeoutW(window, message, wParam, lParam, SMTO_ABORTIFHUNG, kAnswerPatienceMs, &answer)) return 0;
+    return LRESULT(answer);
+}
+
 // The text is read again while its length changed between the two
 // messages: a window of another process may set it in between.
 std::wstring WideTextOf(HWND window) {
     std::wstring text;
     for (int attempt = 0; window && attempt < 5; ++attempt) {
-        const int length = int(SendMessageW(window, WM_GETTEXTLENGTH, 0, 0));
+        const int length = int(Ask(window, WM_GETTEXTLENGTH, 0, 0));
         if (length <= 0) return std::wstring();
         text.assign(size_t(length) + 1, L'\0');
-        const int got = int(SendMessageW(window, WM_GETTEXT, WPARAM(text.size()), LPARAM(text.data())));
+        const int got = int(Ask(window, WM_GETTEXT, WPARAM(text.size()), LPARAM(text.data())));
         text.resize(size_t(got > 0 ? got : 0));
-        if (int(SendMessageW(window, WM_GETTEXTLENGTH, 0, 0)) == length) break;
+        if (int(Ask(window, WM_GETTEXTLENGTH, 0, 0)) == length) break;
     }
     return text;
 }

@@ -35,6 +35,11 @@ bool AnswerMessageBox(const char* caption);
 // The windows of another process: a visible top-level window of this class
 // (a message box is "#32770"), its text, and a message box's own text.
 HWND FindProcessWindow(DWORD processId, const char* className);
+// A question to a window of another process, answered within
+// kAnswerPatienceMs or taken as 0: a message Wine loses between processes
+// then costs the waiting loop a round instead of the test its end.
+constexpr UINT kAnswerPatienceMs = 2000;
+LRESULT Ask(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 std::string TextOf(HWND window);  // UTF-8
 std::wstring WideTextOf(HWND window);
 std::string MessageBoxText(HWND box);
