@@ -38,8 +38,7 @@ bool PlaceOf(const WireJob& job, const WireProfile& profile, int32 x, int32 y, d
 }
 
 ImagePoint AcrossFrom(const WireJob& job, const WireProfile& profile, double along, double offset) {
-    const double across = CentreAt(profile, job, along) + offset;
-    return {job.originX + along * job.stepX + across * job.stepY, job.originY + along * job.stepY - across * job.stepX};
+    return StripToImage(job, along, CentreAt(profile, job, along) + offset);
 }
 
 // The output at image position (x, y) between the four nearest pixel
@@ -168,7 +167,8 @@ template <typename Sample>
 void FillAndMeasure(const WireJob& job, const PlaneBlock<Sample>& block, const WireProfile& profile,
                     const EndCap caps[2], double level, double reach, QuadWalker& walker, BoxMap& fills,
                     CoverBins& bins) {
-    const double leastContrast = SampleRange<Sample>::kMax * 8.0 / 255.0;
+    // Where the fill and the wire differ by less, the share says nothing.
+    const double leastContrast = EightBitLevels<Sample>(8);
     walker.Restart();
     for (int32 x, y; walker.Next(x, y);) {
         PixelPlace place;

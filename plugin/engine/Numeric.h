@@ -32,6 +32,12 @@ Sample ClampSample(int32 v) {
     return Sample(v < 0 ? 0 : v > SampleRange<Sample>::kMax ? SampleRange<Sample>::kMax : v);
 }
 
+// A difference of `levels` 8-bit levels in samples of this type.
+template <typename Sample>
+constexpr double EightBitLevels(double levels) {
+    return SampleRange<Sample>::kMax * levels / 255.0;
+}
+
 // A sample as the 8-bit level nearest to it; 32768 is 255.
 inline uint8 ToByte(uint8 v) { return v; }
 inline uint8 ToByte(uint16 v) {

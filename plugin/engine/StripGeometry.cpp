@@ -52,7 +52,7 @@ void SetupGeometry(WireJob& job, WirePoint first, WirePoint last, int32 wireArea
     job.progressDone = 0;
 }
 
-ImagePoint StripToImage(const WireJob& job, int32 i, int32 j) {
+ImagePoint StripToImage(const WireJob& job, double i, double j) {
     return {job.originX + i * job.stepX + j * job.stepY, job.originY + i * job.stepY - j * job.stepX};
 }
 
@@ -60,6 +60,12 @@ StripPoint ImageToStrip(const WireJob& job, double x, double y) {
     const double dx = x - job.originX;
     const double dy = y - job.originY;
     return {dx * job.stepY - dy * job.stepX, dx * job.stepX + dy * job.stepY};
+}
+
+StripPoint StripPositionOf(const WireJob& job, double x, double y) {
+    const StripPoint t = ImageToStrip(job, x, y);
+    const double scale = 1 / (job.stepX * job.stepX + job.stepY * job.stepY);
+    return {t.across * scale, t.along * scale};
 }
 
 bool StripCellAt(const WireJob& job, double x, double y, int32& row, int32& column) {

@@ -12,10 +12,14 @@
 void SetupGeometry(WireJob& job, WirePoint first, WirePoint last, int32 wireAreaWidth, const VRect& area,
                    int32 planes);
 
-ImagePoint StripToImage(const WireJob& job, int32 i, int32 j);
+// Strip row i, column j, or any position between them.
+ImagePoint StripToImage(const WireJob& job, double i, double j);
 
 // The transpose of StripToImage; the exact inverse only for a unit step.
 StripPoint ImageToStrip(const WireJob& job, double x, double y);
+
+// The exact inverse of StripToImage, whose step is a little over a pixel.
+StripPoint StripPositionOf(const WireJob& job, double x, double y);
 
 // The strip cell under image position (x, y), truncated; false outside the strip.
 bool StripCellAt(const WireJob& job, double x, double y, int32& row, int32& column);

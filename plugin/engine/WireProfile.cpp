@@ -31,10 +31,6 @@ struct RowMeasure {
     double weight = 0, centroid = 0, width = 0;
 };
 
-ImagePoint StripPosition(const WireJob& job, double along, double across) {
-    return {job.originX + along * job.stepX + across * job.stepY, job.originY + along * job.stepY - across * job.stepX};
-}
-
 // The traced band of row r (mask value 1): false when the row has none.
 bool BandOf(const WireJob& job, int32 r, int32& first, int32& last) {
     const uint8* mask = job.mask.Row<uint8>(r);
@@ -56,14 +52,14 @@ template <typename Sample>
 RowMeasure MeasureRow(const WireJob& job, const PlaneBlock<Sample>& block, int32 r, double first, double last,
                       double sign) {
     // Beyond the image's edge the strip sees a mirrored copy of the wire.
-    const ImagePoint middle = StripPosition(job, r + 0.5, (first + last) * 0.5);
+    const ImagePoint middle = StripToImage(job, r + 0.5, (first + last) * 0.5);
     if (!(middle.x >= 0 && middle.x < job.areaWidth && middle.y >= 0 && middle.y < job.areaHeight)) return {};
     const double from = first - kProfileReach, to = last + kProfileReach;
     const int32 count = int32((to - from) / kProfileStep) + 1;
     constexpr int32 kMaxSamples = int32((kMaxWireAreaWidth + 2 * kProfileReach) / kProfileStep) + 2;
     double values[kMaxSamples];
     for (int32 n = 0; n < count && n < kMaxSamples; ++n) {
-        const ImagePoint p = StripPosition(job, r + 0.5, from + n * kProfileStep);
+        const ImagePoint p = StripToImage(job, r + 0.5, from + n * kProfileStep);
         values[n] = SampleBetween(job, block, p.x, p.y, false);
     }
     const int32 samples = std::min(count, kMaxSamples);
@@ -77,7 +73,7 @@ RowMeasure MeasureRow(const WireJob& job, const PlaneBlock<Sample>& block, int32
         moment += darkening * (from + n * kProfileStep);
         deepest = std::max(deepest, darkening);
     }
-    if (deepest < SampleRange<Sample>::kMax * 8.0 / 255.0) return {};
+    if (deepest < EightBitLevels<Sample>(8)) return {};
     return {mass, moment / mass, mass * kProfileStep / deepest};
 }
 
@@ -202,12 +198,6 @@ bool AddPlane(WireJob& job, int16 plane, const WireProfile* around, RowSums& sum
 }
 
 }  // namespace
-
-StripPoint StripPositionOf(const WireJob& job, double x, double y) {
-    const StripPoint t = ImageToStrip(job, x, y);
-    const double scale = 1 / (job.stepX * job.stepX + job.stepY * job.stepY);
-    return {t.across * scale, t.along * scale};
-}
 
 double CentreAt(const WireProfile& profile, const WireJob& job, double along) {
     const double t = along / job.stripLength;

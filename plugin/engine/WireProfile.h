@@ -21,9 +21,6 @@ struct WireProfile {
 
 double CentreAt(const WireProfile& profile, const WireJob& job, double along);
 
-// The strip position of image position (x, y): the exact inverse of the
-// strip's mapping, whose step is a little over a pixel.
-StripPoint StripPositionOf(const WireJob& job, double x, double y);
 
 // The plane's value at image position (x, y) between the four nearest pixel
 // centres (pixel (x, y) has its centre at x + 0.5, y + 0.5), from the block's
